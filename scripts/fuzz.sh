@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into build-fuzz/ and runs each for SECONDS (default 60).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+if ! command -v clang++ >/dev/null; then
+    echo "clang++ not found: fuzzing skipped"
+    exit 0
+fi
+ls fuzz/*.cpp >/dev/null 2>&1 || { echo "no fuzz targets"; exit 0; }
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTRIVANTO_FUZZ=ON -DTRIVANTO_TESTS=OFF -DTRIVANTO_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j "$(nproc)" --target $(cd fuzz && ls *.cpp | sed 's/^/fuzz_/; s/\.cpp$//')
+for target in build-fuzz/fuzz/fuzz_*; do
+    name=$(basename "$target")
+    corpus=build-fuzz/corpus/$name
+    mkdir -p "$corpus"
+    echo "fuzzing $name for ${seconds}s"
+    "$target" -max_total_time="$seconds" -rss_limit_mb=2048 "$corpus" 2>&1 | tail -n 3
+done

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace trivanto {
+
+// Money is a signed 32-bit whole number; every rounding of money goes to the nearest whole
+// number, a half to the even neighbour (2.5 -> 2, 7.5 -> 8, -0.5 -> 0).
+qint32 roundHalfEven(double value);
+
+}  // namespace trivanto
