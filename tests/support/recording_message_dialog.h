@@ -1,0 +1,27 @@
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "core/app/message_dialog.h"
+
+namespace trivanto {
+
+// Records every message and answers questions from a script (Yes once the script is empty).
+class RecordingMessageDialog final : public MessageDialog {
+public:
+    int show(const MessageRequest& request) override;
+
+    void pushAnswer(int answer) { m_answers.push_back(answer); }
+
+    const std::vector<MessageRequest>& requests() const { return m_requests; }
+    bool empty() const { return m_requests.empty(); }
+    const MessageRequest& last() const { return m_requests.back(); }
+    void clear() { m_requests.clear(); }
+
+private:
+    std::vector<MessageRequest> m_requests;
+    std::deque<int> m_answers;
+};
+
+}  // namespace trivanto
