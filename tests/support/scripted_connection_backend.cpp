@@ -1,0 +1,10 @@
+#include "support/scripted_connection_backend.h"
+
+namespace trivanto {
+
+QStringList ScriptedConnectionBackend::activeConnections() {
+    ++m_calls;
+    return connections;
+}
+
+}  // namespace trivanto
