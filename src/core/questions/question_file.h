@@ -49,6 +49,9 @@ struct TQuestionFile {
 extern const quint8 ScrambleKey;
 
 QByteArray ScrambleText(const QByteArray& text);
+// The stored text of a field as Windows-1252 bytes, unscrambled if asked. A length byte above
+// 110 (a damaged file) is taken as 110: the text never reaches into the next field.
+QByteArray LoadFieldBytes(const TQuestionField& field, bool scrambled);
 // Converts to Windows-1252 ("?" for other characters), cuts to 110 bytes, scrambles if asked.
 void StoreField(TQuestionField& field, const QString& text, bool scrambled);
 QString LoadField(const TQuestionField& field, bool scrambled);
@@ -64,6 +67,18 @@ struct QuestionSlot {
 };
 QuestionSlot loadSlot(const TQuestionEntry& entry);
 void storeSlot(TQuestionEntry& entry, const QuestionSlot& slot);
+
+// Header texts of a category file.
+inline constexpr char kHeaderSignature[] = "<<< Header >>>";
+inline constexpr char kHeaderNotice[] = "Copyright 2000 velmora engineering";
+enum HeaderField {
+    HeaderSignature = 0,
+    HeaderNotice = 1,
+    HeaderSavedDate = 2,
+    HeaderSavedTime = 3,
+    HeaderTitle = 4,
+    HeaderSignatureAgain = 5,
+};
 
 // Rebuilds the header of a category file: signature, notice, "Datum: ", "Zeit: ", title.
 void writeCategoryHeader(TQuestionFile& file, const QString& title, const QDateTime& savedAt);
