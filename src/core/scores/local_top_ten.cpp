@@ -1,0 +1,80 @@
+#include "core/scores/local_top_ten.h"
+
+#include "core/app/settings_store.h"
+#include "core/game/money.h"
+
+namespace trivanto {
+
+double ScoreFactor(int questionsPerPlayer) {
+    switch (questionsPerPlayer) {
+        case 10:
+            return 2.0;
+        case 20:
+            return 1.0;
+        case 30:
+            return 0.6666667;  // the classic decimal constant, not an exact two thirds
+        case 40:
+            return 0.5;
+        case 50:
+            return 0.4;
+        default:
+            // Typed game lengths: the same scaling to 20 questions per player.
+            return questionsPerPlayer > 0 ? 20.0 / questionsPerPlayer : 1.0;
+    }
+}
+
+qint32 scaledScore(qint32 account, int questionsPerPlayer) {
+    return roundHalfEven(static_cast<double>(account) * ScoreFactor(questionsPerPlayer));
+}
+
+LocalTopTen::LocalTopTen(SettingsStore& settings, QLocale locale)
+    : m_settings(settings), m_locale(std::move(locale)) {}
+
+QString LocalTopTen::key(int n, const char* word) {
+    return QStringLiteral("Highscore/%1_%2").arg(n).arg(QLatin1String(word));
+}
+
+TopTenSlot LocalTopTen::slot(int n) const {
+    return {m_settings.stringValue(key(n, "Name")), m_settings.stringValue(key(n, "Money")),
+            m_settings.stringValue(key(n, "Date")), m_settings.stringValue(key(n, "Time"))};
+}
+
+bool LocalTopTen::isEmptySlot(int n) const {
+    const QString money = m_settings.stringValue(key(n, "Money"));
+    bool ok = false;
+    money.toInt(&ok);
+    return !ok;
+}
+
+void LocalTopTen::writeSlot(int n, const TopTenSlot& s) {
+    m_settings.setString(key(n, "Money"), s.money);
+    m_settings.setString(key(n, "Name"), s.name);
+    m_settings.setString(key(n, "Date"), s.date);
+    m_settings.setString(key(n, "Time"), s.time);
+}
+
+int LocalTopTen::HighscoreBerechnen(const QString& name, qint32 score, const QDateTime& at) {
+    int rank = kSlots + 1;
+    for (int n = 1; n <= kSlots; ++n) {
+        bool ok = false;
+        const qint32 money = m_settings.stringValue(key(n, "Money")).toInt(&ok);
+        // A hand-edited or missing value counts as an empty slot instead of stopping the end.
+        if (!ok || money <= score) {
+            rank = n;
+            break;
+        }
+    }
+    if (rank > kSlots) {
+        return rank;
+    }
+    for (int m = kSlots - 1; m >= rank; --m) {
+        writeSlot(m + 1, slot(m));
+    }
+    writeSlot(rank,
+              {name, QString::number(score), m_locale.toString(at.date(), QLocale::ShortFormat),
+               m_locale.toString(at.time(), QLocale::LongFormat)});
+    m_settings.sync();
+    return rank;
+}
+
+}  // namespace trivanto
