@@ -18,8 +18,9 @@ qint32 MemorySettingsStore::intValue(const QString& key, qint32 fallback) const 
     if (it == m_values.constEnd()) {
         return fallback;
     }
+    // Through the text: QVariant's own conversion wraps numbers beyond 32 bits silently.
     bool ok = false;
-    const qint32 value = it->toInt(&ok);
+    const qint32 value = it->toString().trimmed().toInt(&ok);
     return ok ? value : fallback;
 }
 
@@ -28,8 +29,9 @@ bool MemorySettingsStore::boolValue(const QString& key, bool fallback) const {
     if (it == m_values.constEnd()) {
         return fallback;
     }
+    // Through the text: QVariant's own conversion wraps numbers beyond 32 bits silently.
     bool ok = false;
-    const qint32 value = it->toInt(&ok);
+    const qint32 value = it->toString().trimmed().toInt(&ok);
     return ok ? value != 0 : fallback;
 }
 
