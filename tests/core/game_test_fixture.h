@@ -16,6 +16,11 @@
 #include "support/recording_sound_backend.h"
 #include "support/scripted_random.h"
 
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace trivanto::gametest {
 
 inline QuestionSlot mcSlot(const QString& question, const QString& correct = QStringLiteral("1")) {

@@ -157,6 +157,18 @@ void GameEngine::stopCountdown() {
     m_countdownTimer.stop();
 }
 
+void GameEngine::setGameSaved(bool saved) {
+    m_state.GameSaved = saved;
+    updateProgress();
+    emit changed();
+}
+
+void GameEngine::setUploadAllowed(bool allowed) {
+    m_state.UploadAllowed = allowed;
+    updateProgress();
+    emit changed();
+}
+
 void GameEngine::AktuellenSpielerAnzeigen() {
     m_view.frameSeat = m_state.CurrentPlayer;
     m_view.frameX = frameLeft(m_state.CurrentPlayer);

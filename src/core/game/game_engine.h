@@ -80,6 +80,11 @@ public:
 
     void SpielEnde();
 
+    // For saved games: a save or load marks the game saved until the next bet or turn; a
+    // loaded game may not be uploaded.
+    void setGameSaved(bool saved);
+    void setUploadAllowed(bool allowed);
+
     static int frameLeft(int seat);
 
 signals:
