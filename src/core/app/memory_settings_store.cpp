@@ -39,7 +39,8 @@ void MemorySettingsStore::remove(const QString& key) {
     // Removing a group removes everything below it, as QSettings does.
     m_values.remove(key);
     const QString prefix = key + QLatin1Char('/');
-    for (auto it = m_values.lowerBound(prefix); it != m_values.end() && it.key().startsWith(prefix);) {
+    for (auto it = m_values.lowerBound(prefix);
+         it != m_values.end() && it.key().startsWith(prefix);) {
         it = m_values.erase(it);
     }
 }
