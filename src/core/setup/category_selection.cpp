@@ -1,0 +1,133 @@
+#include "core/setup/category_selection.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "core/app/message_dialog.h"
+#include "core/lang/message_catalogue.h"
+#include "core/questions/question_file.h"
+
+namespace trivanto {
+
+namespace {
+constexpr int kUnreadableWidth = 300;
+
+struct Counts {
+    bool ok = false;
+    QString title;
+    int usable = 0;
+    int skipped = 0;
+};
+
+Counts countFile(const QString& path, int playerCount) {
+    const QuestionFileReadResult read = ReadQuestionFile(path);
+    Counts c;
+    if (!read.ok()) {
+        return c;
+    }
+    c.ok = true;
+    c.title = categoryTitle(read.file);
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const TQuestionEntry& entry = read.file.entries[static_cast<std::size_t>(slot)];
+        if (entry.fields[FieldQuestion][0] == 0) {
+            continue;
+        }
+        if (playerCount == 1 && QuestionKindOf(entry) == QuestionKind::Estimation) {
+            ++c.skipped;
+        } else {
+            ++c.usable;
+        }
+    }
+    return c;
+}
+}  // namespace
+
+CategorySelection::CategorySelection(MessageDialog& dialog, const MessageCatalogue& catalogue)
+    : m_dialog(dialog), m_catalogue(catalogue) {}
+
+void CategorySelection::reportUnreadable(const QString& path) {
+    m_dialog.notice(m_catalogue.text(Msg::MsgCategoryUnreadable) + QFileInfo(path).fileName(),
+                    kUnreadableWidth, true);
+}
+
+void CategorySelection::build(const QString& progDir, int playerCount) {
+    m_rows.clear();
+    const QStringList files = QDir(progDir).entryList({QStringLiteral("*.trv")},
+                                                      QDir::Files | QDir::Readable, QDir::Name);
+    if (files.isEmpty()) {
+        m_dialog.notice(m_catalogue.text(Msg::MsgNoQuestionFiles), 299, false);
+    }
+    for (const QString& name : files.mid(0, kMaxCategories)) {
+        CategoryRow row;
+        row.path = QDir(progDir).filePath(name);
+        m_rows.push_back(row);
+    }
+    recount(playerCount);
+}
+
+void CategorySelection::recount(int playerCount) {
+    m_tickedCount = 0;
+    m_questionCount = 0;
+    for (auto it = m_rows.begin(); it != m_rows.end();) {
+        const Counts c = countFile(it->path, playerCount);
+        if (!c.ok) {
+            reportUnreadable(it->path);
+            it = m_rows.erase(it);
+            continue;
+        }
+        it->title = c.title;
+        it->UsableCount = c.usable;
+        it->SkippedEstimationCount = c.skipped;
+        if (it->ticked) {
+            ++m_tickedCount;
+            m_questionCount += c.usable;
+        }
+        ++it;
+    }
+}
+
+void CategorySelection::setTicked(int index, bool ticked, int playerCount) {
+    if (index < 0 || index >= static_cast<int>(m_rows.size())) {
+        return;
+    }
+    m_rows[static_cast<std::size_t>(index)].ticked = ticked;
+    recount(playerCount);
+}
+
+void CategorySelection::AllesButtonClick(int playerCount) {
+    for (auto& row : m_rows) {
+        row.ticked = true;
+    }
+    recount(playerCount);
+}
+
+void CategorySelection::NichtsButtonClick(int playerCount) {
+    for (auto& row : m_rows) {
+        row.ticked = false;
+    }
+    recount(playerCount);
+}
+
+std::vector<CategoryRow> CategorySelection::chosen() const {
+    std::vector<CategoryRow> out;
+    for (const auto& row : m_rows) {
+        if (row.ticked) {
+            out.push_back(row);
+        }
+    }
+    return out;
+}
+
+void CategorySelection::removeRow(const QString& path) {
+    std::erase_if(m_rows, [&](const CategoryRow& row) { return row.path == path; });
+}
+
+QStringList CategorySelection::gameLengthEntries(int playerCount) {
+    QStringList entries;
+    for (int perPlayer = 10; perPlayer <= 50; perPlayer += 10) {
+        entries << QString::number(perPlayer * playerCount);
+    }
+    return entries;
+}
+
+}  // namespace trivanto
