@@ -1,0 +1,153 @@
+#include "ui/widgets/artwork.h"
+
+#include <QHash>
+#include <QPainter>
+#include <functional>
+
+#include "ui/widgets/artwork_painting.h"
+
+namespace trivanto::artwork {
+namespace {
+
+// Pictures are kept as images: they outlive the application object safely, and every caller
+// gets its own pixmap.
+QImage cached(const QString& key, const std::function<QImage()>& paint) {
+    static QHash<QString, QImage> cache;
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        it = cache.insert(key, paint());
+    }
+    return *it;
+}
+
+QPixmap cachedPixmap(const QString& key, const std::function<QImage()>& paint) {
+    return QPixmap::fromImage(cached(key, paint));
+}
+
+QString sizeKey(const QString& prefix, WindowStyle style, QSize size) {
+    return QStringLiteral("%1/%2/%3x%4")
+        .arg(prefix)
+        .arg(static_cast<int>(style))
+        .arg(size.width())
+        .arg(size.height());
+}
+
+QSize effectiveSize(WindowStyle style, QSize size) {
+    return size.isEmpty() ? designSize(style) : size;
+}
+
+}  // namespace
+
+QSize designSize(WindowStyle style) {
+    switch (style) {
+        case WindowStyle::Main:
+            return {640, 479};
+        case WindowStyle::Message:
+            return {474, 118};
+        case WindowStyle::Splash:
+            return {555, 446};
+        case WindowStyle::Info:
+            return {309, 290};
+        case WindowStyle::Waiting:
+            return {455, 55};
+        case WindowStyle::NewGame:
+            return {620, 470};
+        case WindowStyle::Generic:
+            break;
+    }
+    return {455, 347};
+}
+
+QPixmap windowBackground(WindowStyle style, QSize size) {
+    size = effectiveSize(style, size);
+    return cachedPixmap(sizeKey(QStringLiteral("window"), style, size),
+                        [=] { return painting::window(style, size); });
+}
+
+QBitmap windowMask(WindowStyle style, QSize size) {
+    size = effectiveSize(style, size);
+    const QImage mask = cached(sizeKey(QStringLiteral("mask"), style, size), [=] {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        // No antialiasing: a mask pixel is either in or out.
+        painter.fillPath(painting::windowShape(style, size), Qt::black);
+        return image;
+    });
+    return QBitmap::fromImage(mask.createAlphaMask());
+}
+
+QPixmap buttonPicture(int index) {
+    if (index < 0 || index >= kButtonPictureCount) {
+        return {};
+    }
+    return cachedPixmap(QStringLiteral("button/%1").arg(index),
+                        [=] { return painting::button(index); });
+}
+
+QPixmap smallButtonPicture(SmallButton button, bool hover) {
+    return cachedPixmap(QStringLiteral("small/%1/%2").arg(static_cast<int>(button)).arg(hover),
+                        [=] { return painting::smallButton(button, hover); });
+}
+
+QPixmap soundPicture(int index) {
+    if (index < 0 || index > 1) {
+        return {};
+    }
+    return cachedPixmap(QStringLiteral("sound/%1").arg(index),
+                        [=] { return painting::sound(index); });
+}
+
+QPixmap toolPicture(ToolPicture picture, bool hover) {
+    return cachedPixmap(QStringLiteral("tool/%1/%2").arg(static_cast<int>(picture)).arg(hover),
+                        [=] { return painting::tool(picture, hover); });
+}
+
+QPixmap playerPicture(int index) {
+    if (index < 0 || index >= kPlayerPictureCount) {
+        return {};
+    }
+    return cachedPixmap(QStringLiteral("player/%1").arg(index),
+                        [=] { return painting::player(index); });
+}
+
+QPixmap placeholderPicture() {
+    return cachedPixmap(QStringLiteral("placeholder"), [] { return painting::placeholder(); });
+}
+
+QPixmap seatFramePicture() {
+    return cachedPixmap(QStringLiteral("seatframe"), [] { return painting::seatFrame(); });
+}
+
+QPixmap resultPicture(ResultPicture picture) {
+    return cachedPixmap(QStringLiteral("result/%1").arg(static_cast<int>(picture)),
+                        [=] { return painting::result(picture); });
+}
+
+QPixmap flagPicture(int index) {
+    if (index < 0 || index >= kFlagCount) {
+        return {};
+    }
+    return cachedPixmap(QStringLiteral("flag/%1").arg(index),
+                        [=] { return painting::flag(index); });
+}
+
+QPixmap bannerPicture() {
+    return cachedPixmap(QStringLiteral("banner"), [] { return painting::banner(); });
+}
+
+QPixmap programIconPicture(int size) {
+    size = std::clamp(size, 16, 512);
+    return cachedPixmap(QStringLiteral("icon/%1").arg(size),
+                        [=] { return painting::programIcon(size); });
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256}) {
+        icon.addPixmap(programIconPicture(size));
+    }
+    return icon;
+}
+
+}  // namespace trivanto::artwork

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+#include <QRectF>
+
+#include "ui/widgets/artwork.h"
+
+class QPainter;
+
+// Drawing routines behind artwork.h; each returns a fresh picture (no caching here).
+namespace trivanto::artwork::painting {
+
+QImage transparentImage(QSize size);
+
+// Windows.
+QPainterPath windowShape(WindowStyle style, QSize size);
+QImage window(WindowStyle style, QSize size);
+
+// Line-art symbols shared by the button, tool and small pictures.
+enum class Glyph {
+    Play,
+    Folder,
+    Disk,
+    Trophy,
+    Pencil,
+    Globe,
+    Question,
+    Door,
+    Medal,
+    Star,
+    Check,
+    Cross,
+    Minus,
+    Info,
+    SpeakerOn,
+    SpeakerOff,
+    ArrowLeft,
+    ArrowRight,
+    Magnifier,
+    Plus,
+    Undo,
+    Page,
+    Hourglass
+};
+void drawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& colour);
+
+QImage button(int index);
+QImage smallButton(SmallButton button, bool hover);
+QImage sound(int index);
+QImage tool(ToolPicture picture, bool hover);
+
+QImage player(int index);
+QImage placeholder();
+QImage seatFrame();
+
+QImage result(ResultPicture picture);
+QImage flag(int index);
+QImage banner();
+QImage programIcon(int size);
+
+// The game's name in gold lettering with a glow, centred in the box.
+void drawLogo(QPainter& painter, const QRectF& box, double pixelSize);
+
+}  // namespace trivanto::artwork::painting

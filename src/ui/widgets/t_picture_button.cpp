@@ -1,0 +1,143 @@
+#include "ui/widgets/t_picture_button.h"
+
+#include <QEnterEvent>
+#include <QPainter>
+
+#include "ui/widgets/theme.h"
+
+namespace trivanto {
+namespace {
+
+constexpr int kSpacing = 2;
+
+}  // namespace
+
+TPictureButton::TPictureButton(QWidget* parent) : QAbstractButton(parent) {
+    setFont(Theme::largeButtonFont());
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+}
+
+void TPictureButton::setPictures(const QPixmap& normal, const QPixmap& hover) {
+    m_normal = normal;
+    m_hover = hover.isNull() ? normal : hover;
+    updateGeometry();
+    update();
+}
+
+void TPictureButton::setPicture(const QPixmap& normal) {
+    setPictures(normal, normal);
+}
+
+void TPictureButton::setCaptionPosition(CaptionPosition position) {
+    m_captionPosition = position;
+    updateGeometry();
+    update();
+}
+
+QPixmap TPictureButton::currentPicture() const {
+    return m_hovered ? m_hover : m_normal;
+}
+
+QSize TPictureButton::sizeHint() const {
+    const QSize picture = m_normal.isNull() ? QSize(16, 16) : m_normal.size();
+    if (text().isEmpty()) {
+        return picture + QSize(2, 2);
+    }
+    const QFontMetrics metrics(font());
+    const int textWidth = metrics.horizontalAdvance(text());
+    if (m_captionPosition == CaptionPosition::Below) {
+        return {std::max(picture.width(), textWidth) + 6,
+                picture.height() + kSpacing + metrics.height() + 2};
+    }
+    return {picture.width() + 4 * kSpacing + textWidth + 4,
+            std::max(picture.height(), metrics.height()) + 2};
+}
+
+QRect TPictureButton::pictureRect() const {
+    const QSize picture = m_normal.size();
+    if (text().isEmpty()) {
+        return QRect(QPoint((width() - picture.width()) / 2, (height() - picture.height()) / 2),
+                     picture);
+    }
+    if (m_captionPosition == CaptionPosition::Below) {
+        const int textHeight = QFontMetrics(font()).height();
+        const int top = (height() - picture.height() - kSpacing - textHeight) / 2;
+        return QRect(QPoint((width() - picture.width()) / 2, std::max(0, top)), picture);
+    }
+    return QRect(QPoint(1, (height() - picture.height()) / 2), picture);
+}
+
+QRect TPictureButton::captionRect() const {
+    const QRect picture = pictureRect();
+    if (m_captionPosition == CaptionPosition::Below) {
+        return QRect(0, picture.bottom() + 1 + kSpacing, width(), QFontMetrics(font()).height());
+    }
+    const int left = picture.right() + 1 + 3 * kSpacing;
+    return QRect(left, 0, width() - left, height());
+}
+
+void TPictureButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const bool enabled = isEnabled();
+    const bool active = enabled && (m_hovered || isDown() || isChecked());
+
+    if (hasFocus()) {
+        QPen pen(Theme::kGoldLight, 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    }
+
+    QRect target = pictureRect();
+    if (isDown()) {
+        target.translate(1, 1);
+    }
+    if (!enabled) {
+        painter.setOpacity(0.35);
+    }
+    const QPixmap shown = active ? m_hover : m_normal;
+    if (!shown.isNull()) {
+        painter.drawPixmap(target, shown);
+    }
+
+    if (!text().isEmpty()) {
+        painter.setFont(font());
+        painter.setPen(active ? Theme::kGoldLight : Theme::kText);
+        const int flags = m_captionPosition == CaptionPosition::Below
+                              ? Qt::AlignHCenter | Qt::AlignTop
+                              : Qt::AlignLeft | Qt::AlignVCenter;
+        QRect caption = captionRect();
+        if (isDown()) {
+            caption.translate(1, 1);
+        }
+        painter.drawText(caption, flags | Qt::TextShowMnemonic, text());
+    }
+}
+
+void TPictureButton::enterEvent(QEnterEvent* event) {
+    QAbstractButton::enterEvent(event);
+    m_hovered = true;
+    update();
+}
+
+void TPictureButton::leaveEvent(QEvent* event) {
+    QAbstractButton::leaveEvent(event);
+    m_hovered = false;
+    update();
+}
+
+void TPictureButton::changeEvent(QEvent* event) {
+    QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        m_hovered = false;
+    }
+    if (event->type() == QEvent::FontChange) {
+        updateGeometry();
+    }
+}
+
+}  // namespace trivanto

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QWidget>
+#include <optional>
+
+#include "ui/widgets/artwork.h"
+
+class QKeyEvent;
+
+namespace trivanto {
+
+// Borderless top-level window painted from a background picture and cut to the shape of its
+// mask. With a window style the picture and mask follow the window's size; with an explicit
+// picture the mask comes from the picture's transparency. Dialogs can be dragged by their
+// picture; a form that takes key presses first sees every key of its controls in formKeyPress.
+class TShapedForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TShapedForm(QWidget* parent = nullptr);
+    ~TShapedForm() override;
+
+    // Background and mask drawn for the current size, redrawn on every resize.
+    void setWindowStyle(artwork::WindowStyle style);
+    // A fixed picture; transparent pixels are outside the window.
+    void setBackgroundPicture(const QPixmap& picture);
+    QPixmap backgroundPicture() const { return m_background; }
+
+    void setMovable(bool movable) { m_movable = movable; }
+    bool isMovable() const { return m_movable; }
+
+    // Whether key presses meant for the form's controls reach formKeyPress first.
+    void setTakesKeysFirst(bool takesKeys);
+    bool takesKeysFirst() const { return m_takesKeys; }
+
+    // Shows the form application-modal and returns when it is hidden or closed.
+    void showModal();
+
+signals:
+    // Emitted by the default formKeyPress.
+    void keyPreview(QKeyEvent* event);
+    void hidden();
+
+protected:
+    // Called with a key press before the control that has the focus; the event arrives
+    // ignored, and a handler that accepts it keeps it from the control.
+    virtual void formKeyPress(QKeyEvent* event);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void updateShape();
+
+    std::optional<artwork::WindowStyle> m_style;
+    QPixmap m_background;
+    bool m_movable = false;
+    bool m_takesKeys = false;
+    std::optional<QPoint> m_dragOffset;  // cursor position relative to the window while dragging
+};
+
+}  // namespace trivanto
