@@ -1,0 +1,112 @@
+// The pool build and the draw for the largest setup: 101 categories of 200 questions each,
+// beside the plain reading of the same 101 files.
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+#include <random>
+#include <vector>
+
+#include "core/app/clock.h"
+#include "core/app/random_source.h"
+#include "core/lang/message_catalogue.h"
+#include "core/questions/question_file.h"
+#include "core/setup/question_pool.h"
+
+namespace trivanto {
+namespace {
+
+class NoWaitClock final : public Clock {
+public:
+    qint64 tickMs() const override { return 0; }
+    QDateTime now() const override { return QDateTime(QDate(2024, 1, 1), QTime(12, 0)); }
+    void wait(int) override {}
+};
+
+class SeededRandom final : public RandomSource {
+public:
+    int uniform(int low, int high) override {
+        return std::uniform_int_distribution<int>(low, high)(m_engine);
+    }
+
+private:
+    std::mt19937 m_engine{42};
+};
+
+struct Categories {
+    QTemporaryDir dir;
+    std::vector<CategoryRow> rows;
+
+    Categories() {
+        for (int c = 1; c <= kMaxCategories; ++c) {
+            TQuestionFile file;
+            const QString title = QStringLiteral("Category %1").arg(c, 3, 10, QLatin1Char('0'));
+            writeCategoryHeader(file, title, QDateTime(QDate(2024, 1, 1), QTime(12, 0)));
+            for (int i = 1; i <= kSlotCount; ++i) {
+                const QString q = QStringLiteral("Question %1 of %2, long enough to look real?")
+                                      .arg(i)
+                                      .arg(title);
+                storeSlot(file.entries[static_cast<std::size_t>(i)],
+                          {q,
+                           {QStringLiteral("First answer"), QStringLiteral("Second answer"),
+                            QStringLiteral("Third answer"), QStringLiteral("Fourth answer")},
+                           QString::number(i % 4 + 1)});
+            }
+            CategoryRow row;
+            row.path = dir.filePath(title + QStringLiteral(".trv"));
+            row.title = title;
+            row.UsableCount = kSlotCount;
+            row.ticked = true;
+            WriteQuestionFile(row.path, file);
+            rows.push_back(row);
+        }
+    }
+};
+
+Categories& categories() {
+    static Categories instance;
+    return instance;
+}
+
+void BM_ReadAllCategories(benchmark::State& state) {
+    auto& cats = categories();
+    for (auto _ : state) {
+        int total = 0;
+        for (const auto& row : cats.rows) {
+            const auto read = ReadQuestionFile(row.path);
+            total += CountQuestions(read.file);
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_ReadAllCategories)->Unit(benchmark::kMillisecond);
+
+void BM_BuildPool(benchmark::State& state) {
+    auto& cats = categories();
+    NoWaitClock clock;
+    MessageCatalogue catalogue;
+    catalogue.SetEnglishTexts();
+    const QString poolFile = cats.dir.filePath(QStringLiteral("fragen.tmp"));
+    for (auto _ : state) {
+        const auto result = buildQuestionPool(cats.rows, poolFile, clock, catalogue, nullptr);
+        benchmark::DoNotOptimize(result.pool.size());
+    }
+}
+BENCHMARK(BM_BuildPool)->Unit(benchmark::kMillisecond);
+
+void BM_DrawGame(benchmark::State& state) {
+    auto& cats = categories();
+    NoWaitClock clock;
+    MessageCatalogue catalogue;
+    catalogue.SetEnglishTexts();
+    const auto built = buildQuestionPool(cats.rows, cats.dir.filePath(QStringLiteral("fragen.tmp")),
+                                         clock, catalogue, nullptr);
+    SeededRandom random;
+    for (auto _ : state) {
+        const auto drawn = drawGameQuestions(built.pool, 200, 4, random);
+        benchmark::DoNotOptimize(drawn.has_value());
+    }
+}
+BENCHMARK(BM_DrawGame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace trivanto
