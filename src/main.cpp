@@ -1,9 +1,59 @@
+// The executable: builds the real seams and runs the application.
 #include <QApplication>
-#include <QLabel>
+#include <QDir>
+#include <cstdio>
+
+#include "core/app/app_options.h"
+#include "core/app/app_paths.h"
+#include "core/app/qt_settings_store.h"
+#include "core/app/real_clock.h"
+#include "core/app/real_random.h"
+#include "ui/app/box_plain_message.h"
+#include "ui/app/desktop_shell_opener.h"
+#include "ui/app/trivanto_app.h"
+#include "ui/widgets/theme.h"
 
 int main(int argc, char** argv) {
+    using namespace trivanto;
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Trivanto 1.04"));
-    label.show();
-    return app.exec();
+    QApplication::setOrganizationName(QStringLiteral("velmora.engineering"));
+    QApplication::setApplicationName(QStringLiteral("Trivanto"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    Theme::apply(app);
+
+    const AppOptionsResult parsed =
+        parseAppOptions(QApplication::arguments().mid(1), QProcessEnvironment::systemEnvironment());
+    if (!parsed.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n%s", qPrintable(parsed.error), qPrintable(appOptionsUsage()));
+        return 2;
+    }
+    const AppOptions& options = parsed.options;
+
+    auto settings = options.settingsFile.isEmpty()
+                        ? std::make_unique<QtSettingsStore>()
+                        : std::make_unique<QtSettingsStore>(options.settingsFile);
+    RealClock clock;
+    RealRandom random(clock);
+    SilentSoundBackend sound;
+    NoConnectionBackend connections;
+    DesktopShellOpener shell;
+    BoxPlainMessage box;
+    StderrPlainMessageBox stderrBox;
+
+    AppEnvironment env;
+    env.settings = settings.get();
+    env.clock = &clock;
+    env.random = &random;
+    env.sound = &sound;
+    env.connections = &connections;
+    env.shell = &shell;
+    env.plainMessages = options.plainMessages == PlainMessageTarget::Stderr
+                            ? static_cast<PlainMessageBox*>(&stderrBox)
+                            : static_cast<PlainMessageBox*>(&box);
+    env.paths = resolveAppPaths(options, QApplication::applicationDirPath());
+    env.language = options.language.value_or(buildLanguage());
+    env.options = options;
+
+    TrivantoApp trivanto(env);
+    return trivanto.run();
 }

@@ -1,0 +1,238 @@
+#include "ui/app/trivanto_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "core/app/single_instance.h"
+#include "core/update/ini_document.h"
+#include "ui/app/fehlermeldung_form.h"
+#include "ui/app/fenster_nach_vorn.h"
+#include "ui/app/grauform.h"
+#include "ui/app/help_window.h"
+#include "ui/app/info_form.h"
+#include "ui/app/main_form.h"
+#include "ui/app/sprachform.h"
+#include "ui/app/startscreen_form.h"
+#include "ui/app/warten_form.h"
+#include "ui/app/window_text_applier.h"
+
+namespace trivanto {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Trivanto 1.04");
+constexpr int kSplashMs = 3000;
+
+}  // namespace
+
+// The main window is created before the message dialog and the help window; these forward
+// to whichever implementation exists once they are used.
+class TrivantoApp::DialogProxy final : public MessageDialog {
+public:
+    MessageDialog* target = nullptr;
+    int show(const MessageRequest& request) override {
+        return target != nullptr ? target->show(request) : int(AnswerCancel);
+    }
+};
+
+class TrivantoApp::HelpProxy final : public HelpViewer {
+public:
+    HelpViewer* target = nullptr;
+    void HelpJump(const QString& topic) override {
+        if (target != nullptr) {
+            target->HelpJump(topic);
+        }
+    }
+};
+
+TrivantoApp::TrivantoApp(AppEnvironment environment, QObject* parent)
+    : QObject(parent),
+      m_env(std::move(environment)),
+      m_dialogProxy(std::make_unique<DialogProxy>()),
+      m_helpProxy(std::make_unique<HelpProxy>()) {
+    m_dialogProxy->target = m_env.messageDialog;
+    m_helpProxy->target = m_env.helpViewer;
+}
+
+TrivantoApp::~TrivantoApp() {
+    // Reverse order of creation; the main window last, as it owns the sound player.
+    delete m_help;
+    delete m_info;
+    delete m_grau;
+    delete m_message;
+    delete m_warten;
+    delete m_sprach;
+    delete m_main;
+}
+
+MessageDialog& TrivantoApp::dialog() {
+    return *m_dialogProxy;
+}
+HelpViewer& TrivantoApp::help() {
+    return *m_helpProxy;
+}
+
+bool TrivantoApp::end(int exitCode) {
+    m_exitCode = exitCode;
+    m_splash.reset();
+    return false;
+}
+
+int TrivantoApp::colourDepth() const {
+    if (m_env.colourDepth) {
+        return m_env.colourDepth();
+    }
+    return m_splash ? m_splash->GameInfo1.BitsPixel : 0;
+}
+
+bool TrivantoApp::start() {
+    // 1-3: title, splash window with the system facts, language.
+    QGuiApplication::setApplicationDisplayName(kTitle);
+    m_splash = std::make_unique<TStartscreenForm>(m_env.paths.windowsFolder);
+
+    // 4: one copy per user.
+    m_guard = std::make_unique<SingleInstanceGuard>(m_env.paths.lockDir);
+    if (!m_guard->tryAcquire()) {
+        m_env.plainMessages->show(kTitle, alreadyRunningText(m_env.language));
+        return end(0);
+    }
+
+    // 5: a 16-colour screen ends the program before anything else is created.
+    m_depth = colourDepth();
+    if (m_depth > 0 && m_depth < 8) {
+        m_env.plainMessages->show(kTitle, needColoursText(m_env.language));
+        return end(0);
+    }
+
+    // 6: the splash, painted at once and kept while events go on.
+    m_splash->show();
+    m_splash->repaint();
+    if (!m_env.options.noSplash) {
+        m_env.clock->wait(kSplashMs);
+    }
+
+    if (!QDir::setCurrent(m_env.paths.progDir)) {
+        m_env.plainMessages->show(kTitle,
+                                  QStringLiteral("Trivanto cannot use its program folder %1.")
+                                      .arg(QDir::toNativeSeparators(m_env.paths.progDir)));
+        return end(1);
+    }
+
+    createWindows();    // 7
+    applyLanguage();    // 8
+    checkConnection();  // 9
+
+    // 10: 256 colours is a warning only.
+    if (m_depth == 8) {
+        dialog().notice(m_catalogue.text(Msg::MsgNeedTrueColor), 363, true);
+    }
+    m_splash.reset();  // 11
+    writeTest();       // 12
+    return true;
+}
+
+void TrivantoApp::createWindows() {
+    MainFormContext context{*m_env.settings, *m_env.sound, dialog(),   help(),
+                            *m_env.shell,    m_catalogue,  m_env.paths};
+    m_main = new TMainForm(context);
+    connect(m_main, &TMainForm::FormClose, this, &TrivantoApp::onMainFormClosed);
+    m_sprach = new TSprachform();
+    // Place of TOnlineupdateForm, TOnlinehighscoreForm and TBestenlisteForm.
+    m_warten = new TWartenForm();
+    m_message = new TFehlermeldungForm();
+    if (m_dialogProxy->target == nullptr) {
+        m_dialogProxy->target = m_message;
+    }
+    // Place of TSpielerForm, TEditorForm, TSuchenForm, TNeueFragendateiForm and
+    // TFragendateiOeffnenForm; each registers with m_order and sets its MainFormActions entry.
+    m_order = new FensterNachVorn(this);
+    m_order->setMainWindow(m_main);
+    m_order->setWindow(FrontWindow::Warten, m_warten);
+    m_order->setWindow(FrontWindow::Fehlermeldung, m_message);
+    m_grau = new TGrauform();
+    m_grau->FormCreate(*m_order, *m_main, m_main->mp3());
+    // Place of TRASForm (its creation starts the ten-second connection poll).
+    m_info = new TInfoForm(*m_env.settings, help());
+    m_order->setWindow(FrontWindow::Info, m_info);
+
+    m_help = new THelpViewer(m_env.paths.progDir, *m_env.shell);
+    if (m_helpProxy->target == nullptr) {
+        m_helpProxy->target = m_help;
+    }
+    m_order->setWindow(FrontWindow::Help, m_help);
+
+    MainFormActions actions;
+    actions.showInfo = [this] { m_info->showModal(); };
+    m_main->setActions(std::move(actions));
+}
+
+void TrivantoApp::applyLanguage() {
+    m_catalogue.apply(m_env.language);
+    const std::pair<QWidget*, const char*> windows[] = {
+        {m_main, "TMainForm"},
+        {m_message, "TFehlermeldungForm"},
+        {m_info, "TInfoForm"},
+        {m_splash.get(), "TStartscreenForm"},
+    };
+    for (const auto& [window, windowClass] : windows) {
+        if (window != nullptr) {
+            applyWindowTexts(window,
+                             resolvedWindowTexts(QLatin1String(windowClass), m_env.language));
+        }
+    }
+    m_help->setHelpFolder(m_catalogue.settings().HelpFile);
+    m_main->placeQuestionCounter();
+}
+
+void TrivantoApp::checkConnection() {
+    if (!m_env.connections->activeConnections().isEmpty()) {
+        m_main->IsOnline = true;
+        // Place of the banner update, which starts here while on line.
+    }
+}
+
+void TrivantoApp::writeTest() {
+    const QString path = m_env.paths.progDir + QStringLiteral("bb.tmp");
+    {
+        TIniDocument test(path);
+        test.WriteValue(QStringLiteral("Trivanto"), QStringLiteral("Test"), QStringLiteral("OK"));
+        test.Flush();
+    }
+    // A folder of that name is no sign of a writable program folder.
+    if (!QFileInfo(path).isFile()) {
+        dialog().notice(m_catalogue.text(Msg::MsgFolderWriteProtected), 363, true);
+    }
+    QFile::remove(path);
+}
+
+int TrivantoApp::run() {
+    if (!start()) {
+        return m_exitCode;
+    }
+    if (m_env.options.quitWhenIdle) {
+        // Leaves through the ordinary shutdown once the loop runs.
+        QTimer::singleShot(0, m_main, [this] { m_main->ProgrammBeenden(); });
+    }
+    m_inLoop = true;
+    m_exitCode = QApplication::exec();
+    m_inLoop = false;
+    return m_exitCode;
+}
+
+void TrivantoApp::onMainFormClosed() {
+    m_finished = true;
+    for (QWidget* window : {static_cast<QWidget*>(m_grau), static_cast<QWidget*>(m_help),
+                            static_cast<QWidget*>(m_info), static_cast<QWidget*>(m_warten)}) {
+        if (window != nullptr) {
+            window->hide();
+        }
+    }
+    if (m_inLoop) {
+        QCoreApplication::exit(0);
+    }
+}
+
+}  // namespace trivanto
