@@ -142,6 +142,9 @@ void drawGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& c) {
         case Glyph::Question:
             drawText(p, box, QStringLiteral("?"), c, 1.0);
             break;
+        case Glyph::Exclamation:
+            drawText(p, box, QStringLiteral("!"), c, 1.0);
+            break;
         case Glyph::Info:
             drawText(p, box, QStringLiteral("i"), c, 0.95);
             break;

@@ -42,7 +42,8 @@ enum class Glyph {
     Plus,
     Undo,
     Page,
-    Hourglass
+    Hourglass,
+    Exclamation
 };
 void drawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& colour);
 

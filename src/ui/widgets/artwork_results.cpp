@@ -244,10 +244,11 @@ QImage banner() {
     font.setPixelSize(11);
     p.setFont(font);
     p.setPen(Theme::kText);
-    p.drawText(QRectF(0, 44, r.width(), 16), Qt::AlignCenter, QStringLiteral("New questions"));
-    p.drawText(QRectF(0, 58, r.width(), 16), Qt::AlignCenter, QStringLiteral("every week online!"));
-    drawGlyph(p, Glyph::Star, QRectF(6, 68, 14, 14), Theme::kGoldLight);
-    drawGlyph(p, Glyph::Star, QRectF(113, 68, 14, 14), Theme::kGoldLight);
+    p.drawText(QRectF(0, 43, r.width(), 15), Qt::AlignCenter, QStringLiteral("More questions"));
+    p.drawText(QRectF(0, 57, r.width(), 15), Qt::AlignCenter, QStringLiteral("by Online Update"));
+    drawGlyph(p, Glyph::Star, QRectF(38, 73, 12, 12), Theme::kGoldLight);
+    drawGlyph(p, Glyph::Star, QRectF(60.5, 73, 12, 12), Theme::kGoldLight);
+    drawGlyph(p, Glyph::Star, QRectF(83, 73, 12, 12), Theme::kGoldLight);
     p.setPen(QPen(Theme::kGold, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(r.adjusted(1, 1, -1, -1));

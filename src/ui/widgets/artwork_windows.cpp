@@ -150,7 +150,7 @@ void drawMessageExtras(QPainter& p, const QSize& size) {
     p.setPen(QPen(QColor(120, 70, 10), 1));
     p.setBrush(fill);
     p.drawPath(path.simplified());
-    drawGlyph(p, Glyph::Question, bubble.adjusted(10, 4, -10, -4), Theme::kTextDark);
+    drawGlyph(p, Glyph::Exclamation, bubble.adjusted(10, 4, -10, -4), Theme::kTextDark);
     // Quiet line above the buttons.
     p.setPen(QPen(QColor(255, 255, 255, 30), 1));
     p.drawLine(QPointF(66, 86.5), QPointF(size.width() - 20, 86.5));

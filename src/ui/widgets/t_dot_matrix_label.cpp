@@ -72,6 +72,7 @@ int totalColumns(int chars) {
 
 TDotMatrixLabel::TDotMatrixLabel(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TDotMatrixLabel::setText(const QString& text) {
@@ -113,10 +114,8 @@ QSize TDotMatrixLabel::minimumSizeHint() const {
 
 void TDotMatrixLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), Theme::kLcdBack);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Theme::kLcdBack);
-    painter.drawRoundedRect(rect(), 3, 3);
 
     const int columns = totalColumns(m_charCount);
     // Whole pixels per dot keep the dots crisp; a smaller widget gets smaller dots.

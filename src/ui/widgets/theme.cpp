@@ -3,6 +3,12 @@
 #include <QApplication>
 #include <QPalette>
 
+// The style sheet's indicator pictures live in the static library's resources, which the linker
+// would otherwise drop.
+static void initArtworkResources() {
+    Q_INIT_RESOURCE(artwork);
+}
+
 namespace trivanto {
 namespace {
 
@@ -122,6 +128,7 @@ QMenu::item:selected { background: @gold; color: @textDark; }
 }
 
 void Theme::apply(QApplication& app) {
+    initArtworkResources();
     app.setFont(bodyFont());
     QPalette palette = app.palette();
     palette.setColor(QPalette::Window, kNavy);

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+#include <QEnterEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <cstdlib>
+
+#include "ui/widgets/artwork.h"
+#include "ui/widgets/t_picture_button.h"
+
+namespace trivanto {
+namespace {
+
+class PictureButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_button.setPictures(artwork::buttonPicture(0), artwork::buttonPicture(1));
+        m_button.setText(QStringLiteral("New Game"));
+        m_button.resize(m_button.sizeHint());
+    }
+
+    void enter() {
+        QEnterEvent event(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(&m_button, &event);
+    }
+    void leave() {
+        QEvent event(QEvent::Leave);
+        QCoreApplication::sendEvent(&m_button, &event);
+    }
+
+    TPictureButton m_button;
+};
+
+TEST_F(PictureButtonTest, ShowsHoverPictureWhileTheMouseIsOver) {
+    const QImage normal = artwork::buttonPicture(0).toImage();
+    const QImage hover = artwork::buttonPicture(1).toImage();
+    EXPECT_EQ(m_button.currentPicture().toImage(), normal);
+    enter();
+    EXPECT_TRUE(m_button.isHovered());
+    EXPECT_EQ(m_button.currentPicture().toImage(), hover);
+    leave();
+    EXPECT_EQ(m_button.currentPicture().toImage(), normal);
+}
+
+TEST_F(PictureButtonTest, PaintsTheHoverPicture) {
+    const QImage before = m_button.grab().toImage();
+    enter();
+    const QImage during = m_button.grab().toImage();
+    leave();
+    EXPECT_NE(before, during);
+    EXPECT_EQ(before, m_button.grab().toImage());
+}
+
+TEST_F(PictureButtonTest, ClickEmitsClickedOnlyWhenEnabled) {
+    QSignalSpy clicked(&m_button, &QAbstractButton::clicked);
+    QTest::mouseClick(&m_button, Qt::LeftButton);
+    EXPECT_EQ(clicked.count(), 1);
+    m_button.setEnabled(false);
+    QTest::mouseClick(&m_button, Qt::LeftButton);
+    EXPECT_EQ(clicked.count(), 1);
+}
+
+TEST_F(PictureButtonTest, DisabledButtonLooksFaded) {
+    const QImage enabled = m_button.grab().toImage();
+    m_button.setEnabled(false);
+    const QImage disabled = m_button.grab().toImage();
+    // Faded: the picture's centre moves towards the background colour of the corner.
+    const QPoint centre(m_button.width() / 2, 19);
+    const QColor back = enabled.pixelColor(0, 0);
+    auto distance = [&](const QColor& c) {
+        return std::abs(c.red() - back.red()) + std::abs(c.green() - back.green()) +
+               std::abs(c.blue() - back.blue());
+    };
+    EXPECT_LT(distance(disabled.pixelColor(centre)), distance(enabled.pixelColor(centre)) / 2);
+}
+
+TEST_F(PictureButtonTest, CaptionMakesRoomBelowOrBeside) {
+    const QSize below = m_button.sizeHint();
+    EXPECT_GT(below.height(), artwork::kButtonPictureSize.height());
+    m_button.setCaptionPosition(TPictureButton::CaptionPosition::Right);
+    const QSize beside = m_button.sizeHint();
+    EXPECT_GT(beside.width(), below.width());
+    EXPECT_LT(beside.height(), below.height());
+}
+
+}  // namespace
+}  // namespace trivanto
