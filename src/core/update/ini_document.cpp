@@ -112,6 +112,7 @@ struct TIniDocument::Impl {
 
     QByteArray serialise() const {
         QByteArray out;
+        out.reserve(qsizetype(sections.size()) * 64);
         for (const Section& section : sections) {
             if (section.lines.empty()) {
                 continue;
@@ -222,6 +223,10 @@ bool TIniDocument::Flush() {
     }
     m_impl->changed = false;
     return true;
+}
+
+QByteArray TIniDocument::toBytes() const {
+    return m_impl->serialise();
 }
 
 bool TIniDocument::isChanged() const {

@@ -35,6 +35,9 @@ public:
     // file stays as it is.
     void loadFromBytes(const QByteArray& bytes);
 
+    // The text Flush() would write: sections with lines, CRLF endings, Windows-1252.
+    QByteArray toBytes() const;
+
     bool isChanged() const;
     // Number of sections held (after duplicates were dropped).
     int sectionCount() const;
