@@ -14,7 +14,7 @@ inline constexpr int kSmallButtonStep = 21;    // distance between their left ed
 
 // The band of the eight large picture buttons.
 inline constexpr QRect kButtonBand{12, 32, 616, 64};
-inline constexpr QRect kLargeButton{26, 35, 68, 58};  // first button; the others follow
+inline constexpr QRect kLargeButton{24, 35, 70, 58};  // first button; the others follow
 inline constexpr int kLargeButtonStep = 70;
 inline constexpr QRect kSoundButton{601, 52, 24, 24};
 

@@ -142,6 +142,9 @@ void TCheckGroupList::fitTabStops(int spacing, int maxColumns) {
 
 void TCheckGroupList::setCompact(bool compact) {
     m_compact = compact;
+    QFont listFont = Theme::bodyFont();
+    listFont.setPixelSize(compact ? 11 : 12);
+    setFont(listFont);
     contentChanged();
 }
 
@@ -191,6 +194,12 @@ void TCheckGroupList::contentChanged() {
 
 void TCheckGroupList::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    contentChanged();
+}
+
+void TCheckGroupList::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    // Sizes set while hidden arrive late; the scroll range must match the shown viewport.
     contentChanged();
 }
 
@@ -358,7 +367,7 @@ void TCheckGroupList::paintHeading(QPainter& painter, const Group& group, const 
     bold.setBold(true);
     painter.setFont(bold);
     painter.setPen(Theme::kGoldLight);
-    painter.drawText(rect.adjusted(kToggleLeft + side + 5, 0, -2, 0),
+    painter.drawText(rect.adjusted(kToggleLeft + side + 6, 0, -2, 0),
                      Qt::AlignLeft | Qt::AlignVCenter, group.heading);
 }
 

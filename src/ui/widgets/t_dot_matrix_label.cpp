@@ -130,7 +130,10 @@ void TDotMatrixLabel::paintEvent(QPaintEvent* /*event*/) {
 
     const QColor lit = litColour(m_scheme);
     QColor unlit = lit;
-    unlit.setAlpha(34);
+    // Touching small dots would merge into bars, so their unlit cells stay fainter.
+    unlit.setAlpha(pitch >= 4 ? 38 : 22);
+    QColor halo = lit;
+    halo.setAlpha(70);
     painter.setRenderHint(QPainter::Antialiasing, pitch >= 4);
 
     const QString shown = displayedText();
@@ -141,6 +144,10 @@ void TDotMatrixLabel::paintEvent(QPaintEvent* /*event*/) {
                 const bool on = (glyph[static_cast<size_t>(row)] >> (kColumns - 1 - col)) & 1;
                 const QRectF cell(left + (i * (kColumns + 1) + col) * pitch + inset,
                                   top + row * pitch + inset, dot, dot);
+                if (on && pitch >= 4) {
+                    painter.setBrush(halo);
+                    painter.drawEllipse(cell.adjusted(-inset, -inset, inset, inset));
+                }
                 painter.setBrush(on ? lit : unlit);
                 painter.drawRoundedRect(cell, radius, radius);
             }

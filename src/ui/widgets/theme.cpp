@@ -55,7 +55,7 @@ QString Theme::styleSheet() {
     QString sheet = QStringLiteral(R"(
 QPushButton {
     color: @textDark; font-weight: bold;
-    border: 1px solid @goldLight; border-radius: 6px; padding: 3px 12px;
+    border: 1px solid @goldLight; border-radius: 6px; padding: 2px 6px;
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @goldLight, stop:1 @gold);
 }
 QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4cc, stop:1 @goldLight); }
