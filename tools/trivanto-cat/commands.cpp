@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimeZone>
+#include <algorithm>
 #include <cstdio>
 
 #include "category_dump.h"
@@ -70,7 +71,8 @@ int runBuild(const QString& source, const QString& output) {
     const ParsedSource parsed = suffix == QStringLiteral("json") ? parseJsonSource(input.bytes)
                                                                  : parseCsvSource(input.bytes);
     Problems problems = parsed.problems;
-    if (problems.empty() || problems.front().line == 0 || !parsed.questions.empty()) {
+    // After a fatal parse error (nothing read) the question rules have nothing to say.
+    if (problems.empty() || !parsed.questions.empty()) {
         for (Problem& p : checkSourceQuestions(parsed.questions)) {
             problems.push_back(std::move(p));
         }
@@ -83,8 +85,7 @@ int runBuild(const QString& source, const QString& output) {
     }
     if (!problems.empty()) {
         for (const Problem& p : problems) {
-            printError(formatProblem(
-                p.line == 0 && p.text.contains(QStringLiteral("title")) ? output : source, p));
+            printError(formatProblem(p.line == 0 ? output : source, p));
         }
         return kExitProblems;
     }
