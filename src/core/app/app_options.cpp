@@ -43,6 +43,10 @@ AppOptionsResult parseAppOptions(const QStringList& arguments,
             o.quitWhenIdle = true;
             continue;
         }
+        if (arg == QLatin1String("--report-ready")) {
+            o.reportReady = true;
+            continue;
+        }
         QString* target = nullptr;
         if (arg == QLatin1String("--prog-dir")) {
             target = &o.progDir;
@@ -84,7 +88,8 @@ QString appOptionsUsage() {
         "  --language LANGUAGE    englisch or deutsch for this run\n"
         "  --settings FILE        keep the settings in FILE (INI format)\n"
         "  --lock-dir DIR         folder of the single-instance lock\n"
-        "  --quit-when-idle       end as soon as the start-up is complete\n");
+        "  --quit-when-idle       end as soon as the start-up is complete\n"
+        "  --report-ready         print \"Trivanto ready\" once the start-up is complete\n");
 }
 
 }  // namespace trivanto

@@ -22,6 +22,8 @@ struct AppOptions {
     std::optional<Language> language;
     // Ends the message loop as soon as it runs: smoke tests of the real executable.
     bool quitWhenIdle = false;
+    // Prints "Trivanto ready" to standard output once the message loop runs.
+    bool reportReady = false;
     PlainMessageTarget plainMessages = PlainMessageTarget::Box;
 };
 

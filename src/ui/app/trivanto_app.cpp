@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <cstdio>
 
 #include "core/app/single_instance.h"
 #include "core/update/ini_document.h"
@@ -14,10 +15,13 @@
 #include "ui/app/help_window.h"
 #include "ui/app/info_form.h"
 #include "ui/app/main_form.h"
+#include "ui/app/qt_file_dialogs.h"
 #include "ui/app/sprachform.h"
 #include "ui/app/startscreen_form.h"
 #include "ui/app/warten_form.h"
 #include "ui/app/window_text_applier.h"
+#include "ui/game/main_game.h"
+#include "ui/setup/spieler_form.h"
 
 namespace trivanto {
 
@@ -62,9 +66,11 @@ TrivantoApp::~TrivantoApp() {
     delete m_help;
     delete m_info;
     delete m_grau;
+    delete m_spieler;
     delete m_message;
     delete m_warten;
     delete m_sprach;
+    delete m_game;
     delete m_main;
 }
 
@@ -139,6 +145,8 @@ void TrivantoApp::createWindows() {
                             *m_env.shell,    m_catalogue,  m_env.paths};
     m_main = new TMainForm(context);
     connect(m_main, &TMainForm::FormClose, this, &TrivantoApp::onMainFormClosed);
+    m_game = new MainGame(*m_main, {*m_env.settings, *m_env.clock, *m_env.random, dialog(),
+                                    m_catalogue});
     m_sprach = new TSprachform();
     // Place of TOnlineupdateForm, TOnlinehighscoreForm and TBestenlisteForm.
     m_warten = new TWartenForm();
@@ -146,12 +154,23 @@ void TrivantoApp::createWindows() {
     if (m_dialogProxy->target == nullptr) {
         m_dialogProxy->target = m_message;
     }
-    // Place of TSpielerForm, TEditorForm, TSuchenForm, TNeueFragendateiForm and
+    FileDialogs* files = m_env.fileDialogs;
+    if (files == nullptr) {
+        m_fileDialogs = std::make_unique<QtFileDialogs>();
+        files = m_fileDialogs.get();
+    }
+    SetupServices setup{*m_env.settings, *m_env.clock,      *m_env.random,
+                        dialog(),        m_main->mp3(),      m_catalogue,
+                        m_env.paths.progDir, m_env.paths.windowsFolder};
+    m_spieler = new TSpielerForm(
+        {setup, m_game->engine(), help(), *files, m_warten, [this] { m_info->showModal(); }});
+    // Place of TEditorForm, TSuchenForm, TNeueFragendateiForm and
     // TFragendateiOeffnenForm; each registers with m_order and sets its MainFormActions entry.
     m_order = new FensterNachVorn(this);
     m_order->setMainWindow(m_main);
     m_order->setWindow(FrontWindow::Warten, m_warten);
     m_order->setWindow(FrontWindow::Fehlermeldung, m_message);
+    m_order->setWindow(FrontWindow::Spieler, m_spieler);
     m_grau = new TGrauform();
     m_grau->FormCreate(*m_order, *m_main, m_main->mp3());
     // Place of TRASForm (its creation starts the ten-second connection poll).
@@ -166,6 +185,7 @@ void TrivantoApp::createWindows() {
 
     MainFormActions actions;
     actions.showInfo = [this] { m_info->showModal(); };
+    actions.showSetup = [this] { m_spieler->open(); };
     m_main->setActions(std::move(actions));
 }
 
@@ -174,6 +194,7 @@ void TrivantoApp::applyLanguage() {
     const std::pair<QWidget*, const char*> windows[] = {
         {m_main, "TMainForm"},
         {m_message, "TFehlermeldungForm"},
+        {m_spieler, "TSpielerForm"},
         {m_info, "TInfoForm"},
         {m_splash.get(), "TStartscreenForm"},
     };
@@ -185,6 +206,7 @@ void TrivantoApp::applyLanguage() {
     }
     m_help->setHelpFolder(m_catalogue.settings().HelpFile);
     m_main->placeQuestionCounter();
+    m_game->languageApplied();
 }
 
 void TrivantoApp::checkConnection() {
@@ -211,6 +233,12 @@ void TrivantoApp::writeTest() {
 int TrivantoApp::run() {
     if (!start()) {
         return m_exitCode;
+    }
+    if (m_env.options.reportReady) {
+        QTimer::singleShot(0, this, [] {
+            std::fputs("Trivanto ready\n", stdout);
+            std::fflush(stdout);
+        });
     }
     if (m_env.options.quitWhenIdle) {
         // Leaves through the ordinary shutdown once the loop runs.

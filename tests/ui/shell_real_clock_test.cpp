@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "core/app/real_clock.h"
+#include "core/app/real_random.h"
+#include "support/instant_clock.h"
+
+namespace trivanto {
+namespace {
+
+TEST(RealClock, WaitKeepsTheEventLoopRunning) {
+    RealClock clock;
+    bool fired = false;
+    QTimer::singleShot(0, [&] { fired = true; });
+    const qint64 before = clock.tickMs();
+    clock.wait(5);
+    EXPECT_TRUE(fired);
+    EXPECT_GE(clock.tickMs() - before, 5);
+}
+
+TEST(RealRandom, DrawsStayInRangeAndTheSeedComesFromTheClock) {
+    InstantClock clock;
+    RealRandom a(clock);
+    RealRandom b(clock);
+    for (int i = 0; i < 200; ++i) {
+        const int value = a.uniform(3, 7);
+        ASSERT_GE(value, 3);
+        ASSERT_LE(value, 7);
+        ASSERT_EQ(value, b.uniform(3, 7));  // same time of day, same sequence
+    }
+    EXPECT_EQ(a.uniform(5, 5), 5);
+}
+
+}  // namespace
+}  // namespace trivanto
