@@ -5,10 +5,12 @@
 
 #include "core/app/single_instance.h"
 #include "shell_app_fixture.h"
+#include "ui/app/fenster_nach_vorn.h"
 #include "ui/app/grauform.h"
 #include "ui/app/info_form.h"
 #include "ui/app/main_form.h"
 #include "ui/app/startscreen_form.h"
+#include "ui/app/warten_form.h"
 
 namespace trivanto {
 namespace {
@@ -141,7 +143,7 @@ TEST_F(ShellAppTest, ExitEndsTheProgramAndStopsTheSound) {
     EXPECT_EQ(sound.calls().first(), QStringLiteral("stop"));
 }
 
-TEST_F(ShellAppTest, InfoWindowOpensModallyAndClosesWithEscape) {
+TEST_F(ShellAppTest, InfoWindowOpensModallyAndCloses) {
     settings.setString(TInfoForm::userNameKey(), QStringLiteral("Ada"));
     ASSERT_TRUE(startApp());
     TInfoForm* info = app->infoForm();
@@ -149,16 +151,35 @@ TEST_F(ShellAppTest, InfoWindowOpensModallyAndClosesWithEscape) {
     EXPECT_EQ(control<QLabel>(info, "LabelCompName")->text(), QStringLiteral("???"));
     EXPECT_EQ(control<QLabel>(info, "Label2")->text(), QStringLiteral("About Trivanto"));
 
-    bool wasVisible = false;
-    whenModal([&] {
-        wasVisible = info->isVisible();
-        QTest::keyClick(info, Qt::Key_F1);
-        QTest::keyClick(info, Qt::Key_Escape);
-    });
-    QTest::mouseClick(control<QWidget>(app->mainForm(), "Button1"), Qt::LeftButton);
-    EXPECT_TRUE(wasVisible);
-    EXPECT_FALSE(info->isVisible());
-    EXPECT_EQ(help.topics(), QStringList{QStringLiteral("Infos_zu_Trivanto")});
+    // Each way out: the Escape key (after F1 asked for help), OK, and the close icon.
+    for (const char* closer : {"Escape", "OKButton", "Button3"}) {
+        SCOPED_TRACE(closer);
+        help.clear();
+        bool wasVisible = false;
+        whenModal([&] {
+            wasVisible = info->isVisible();
+            QTest::keyClick(info, Qt::Key_F1);
+            if (QLatin1String(closer) == QLatin1String("Escape")) {
+                QTest::keyClick(info, Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(control<QWidget>(info, closer), Qt::LeftButton);
+            }
+        });
+        QTest::mouseClick(control<QWidget>(app->mainForm(), "Button1"), Qt::LeftButton);
+        EXPECT_TRUE(wasVisible);
+        EXPECT_FALSE(info->isVisible());
+        EXPECT_EQ(help.topics(), QStringList{QStringLiteral("Infos_zu_Trivanto")});
+    }
+}
+
+TEST_F(ShellAppTest, ClickingTheBackdropBringsTheMainWindowBack) {
+    ASSERT_TRUE(startApp());
+    QStringList raised;
+    app->windowOrder()->setRaiser([&](QWidget* w) { raised << w->objectName(); });
+    app->wartenForm()->show();
+    QTest::mouseClick(app->grauform(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(raised,
+              (QStringList{app->mainForm()->objectName(), app->wartenForm()->objectName()}));
 }
 
 }  // namespace
