@@ -6,6 +6,7 @@
 #include "core/app/app_paths.h"
 #include "core/app/clock.h"
 #include "core/app/connection_backend.h"
+#include "core/app/file_dialogs.h"
 #include "core/app/help_viewer.h"
 #include "core/app/message_dialog.h"
 #include "core/app/plain_message.h"
@@ -31,6 +32,7 @@ struct AppEnvironment {
     // Optional: when null the program's own message dialog and help window are used.
     MessageDialog* messageDialog = nullptr;
     HelpViewer* helpViewer = nullptr;
+    FileDialogs* fileDialogs = nullptr;
     // Optional: the screen's bits per pixel; when empty the primary screen is asked.
     std::function<int()> colourDepth;
 

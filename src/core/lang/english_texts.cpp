@@ -153,6 +153,8 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgCategoryUnreadable, u"Trivanto could not read this category file: "},
     {Msg::MsgGameListUnreadable,
      u"Trivanto could not read the questions of the new game. Please start the game again."},
+    {Msg::MsgPictureUnreadable,
+     u"Trivanto cannot show this file as a picture. Please choose a BMP, PNG or JPEG picture."},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

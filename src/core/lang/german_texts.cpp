@@ -156,6 +156,9 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgGameListUnreadable,
      u"Trivanto konnte die Fragen des neuen Spiels nicht lesen. Bitte starten Sie das Spiel "
      u"erneut."},
+    {Msg::MsgPictureUnreadable,
+     u"Trivanto kann diese Datei nicht als Bild anzeigen. Bitte wählen Sie ein BMP-, PNG- oder "
+     u"JPEG-Bild."},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

@@ -110,6 +110,7 @@ constexpr const char* kKeyNames[] = {
     "MsgGameLengthInvalid",
     "MsgCategoryUnreadable",
     "MsgGameListUnreadable",
+    "MsgPictureUnreadable",
 };
 
 static_assert(std::size(kKeyNames) == static_cast<std::size_t>(kMsgCount), "one name per key");

@@ -108,6 +108,7 @@ enum class Msg {
     MsgGameLengthInvalid,
     MsgCategoryUnreadable,
     MsgGameListUnreadable,
+    MsgPictureUnreadable,
     Count
 };
 

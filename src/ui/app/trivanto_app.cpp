@@ -145,8 +145,8 @@ void TrivantoApp::createWindows() {
                             *m_env.shell,    m_catalogue,  m_env.paths};
     m_main = new TMainForm(context);
     connect(m_main, &TMainForm::FormClose, this, &TrivantoApp::onMainFormClosed);
-    m_game = new MainGame(*m_main, {*m_env.settings, *m_env.clock, *m_env.random, dialog(),
-                                    m_catalogue});
+    m_game = new MainGame(*m_main,
+                          {*m_env.settings, *m_env.clock, *m_env.random, dialog(), m_catalogue});
     m_sprach = new TSprachform();
     // Place of TOnlineupdateForm, TOnlinehighscoreForm and TBestenlisteForm.
     m_warten = new TWartenForm();
@@ -159,9 +159,9 @@ void TrivantoApp::createWindows() {
         m_fileDialogs = std::make_unique<QtFileDialogs>();
         files = m_fileDialogs.get();
     }
-    SetupServices setup{*m_env.settings, *m_env.clock,      *m_env.random,
-                        dialog(),        m_main->mp3(),      m_catalogue,
-                        m_env.paths.progDir, m_env.paths.windowsFolder};
+    SetupServices setup{
+        *m_env.settings, *m_env.clock, *m_env.random,       dialog(),
+        m_main->mp3(),   m_catalogue,  m_env.paths.progDir, m_env.paths.windowsFolder};
     m_spieler = new TSpielerForm(
         {setup, m_game->engine(), help(), *files, m_warten, [this] { m_info->showModal(); }});
     // Place of TEditorForm, TSuchenForm, TNeueFragendateiForm and
@@ -192,11 +192,8 @@ void TrivantoApp::createWindows() {
 void TrivantoApp::applyLanguage() {
     m_catalogue.apply(m_env.language);
     const std::pair<QWidget*, const char*> windows[] = {
-        {m_main, "TMainForm"},
-        {m_message, "TFehlermeldungForm"},
-        {m_spieler, "TSpielerForm"},
-        {m_info, "TInfoForm"},
-        {m_splash.get(), "TStartscreenForm"},
+        {m_main, "TMainForm"}, {m_message, "TFehlermeldungForm"},    {m_spieler, "TSpielerForm"},
+        {m_info, "TInfoForm"}, {m_splash.get(), "TStartscreenForm"},
     };
     for (const auto& [window, windowClass] : windows) {
         if (window != nullptr) {

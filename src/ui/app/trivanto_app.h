@@ -9,6 +9,8 @@
 namespace trivanto {
 
 class FensterNachVorn;
+class FileDialogs;
+class MainGame;
 class SingleInstanceGuard;
 class TFehlermeldungForm;
 class TGrauform;
@@ -16,6 +18,7 @@ class THelpViewer;
 class TInfoForm;
 class TMainForm;
 class TSprachform;
+class TSpielerForm;
 class TStartscreenForm;
 class TWartenForm;
 
@@ -53,6 +56,8 @@ public:
     TGrauform* grauform() const { return m_grau; }
     TWartenForm* wartenForm() const { return m_warten; }
     FensterNachVorn* windowOrder() const { return m_order; }
+    MainGame* game() const { return m_game; }
+    TSpielerForm* spielerForm() const { return m_spieler; }
 
 private:
     class DialogProxy;
@@ -71,14 +76,17 @@ private:
     std::unique_ptr<DialogProxy> m_dialogProxy;
     std::unique_ptr<HelpProxy> m_helpProxy;
     std::unique_ptr<SingleInstanceGuard> m_guard;
+    std::unique_ptr<FileDialogs> m_fileDialogs;  // when the environment brings none
 
     std::unique_ptr<TStartscreenForm> m_splash;
     int m_depth = 0;
     // Top-level windows, deleted by the destructor in reverse order of creation.
     TMainForm* m_main = nullptr;
+    MainGame* m_game = nullptr;
     TSprachform* m_sprach = nullptr;
     TWartenForm* m_warten = nullptr;
     TFehlermeldungForm* m_message = nullptr;
+    TSpielerForm* m_spieler = nullptr;
     TGrauform* m_grau = nullptr;
     TInfoForm* m_info = nullptr;
     THelpViewer* m_help = nullptr;

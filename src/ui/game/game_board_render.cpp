@@ -1,0 +1,175 @@
+// Rendering the engine's view onto the board's controls.
+#include <QFontMetrics>
+#include <QImageReader>
+#include <QLabel>
+
+#include "core/game/game_engine.h"
+#include "ui/game/board_layout.h"
+#include "ui/game/game_board.h"
+#include "ui/game/select_all_edit.h"
+#include "ui/widgets/artwork.h"
+#include "ui/widgets/t_dot_matrix_label.h"
+#include "ui/widgets/t_flat_button.h"
+#include "ui/widgets/theme.h"
+
+namespace trivanto {
+
+namespace {
+
+constexpr int kMaxPictureSide = 4096;
+
+void setColour(QLabel* label, const QColor& colour) {
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+}
+
+// Long answers get a smaller font rather than being cut.
+void fitText(QPushButton* button, const QString& text) {
+    QFont font = Theme::bodyFont();
+    const int room = button->width() - 12;
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > room) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    button->setFont(font);
+    button->setText(text);
+    button->setToolTip(text);
+}
+
+}  // namespace
+
+QPixmap TGameBoard::loadOwnPicture(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
+        return {};
+    }
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        return {};
+    }
+    return QPixmap::fromImage(
+        image.scaled(artwork::kPlayerPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+QPixmap TGameBoard::seatPixmap(const SeatPicture& picture) {
+    switch (picture.kind) {
+        case SeatPicture::Kind::BuiltIn:
+            return artwork::playerPicture(picture.index);
+        case SeatPicture::Kind::OwnFile: {
+            // A picture file that went bad since it was chosen shows the first built-in one.
+            const QPixmap own = loadOwnPicture(picture.path);
+            return own.isNull() ? artwork::playerPicture(0) : own;
+        }
+        case SeatPicture::Kind::Placeholder:
+            break;
+    }
+    return artwork::placeholderPicture();
+}
+
+void TGameBoard::render() {
+    const GameView& view = m_engine.view();
+    renderSeats(view);
+
+    m_rahmen->setVisible(view.frameVisible);
+    m_rahmen->move(view.frameX, board_layout::kSeatTop);
+    if (m_frame != nullptr) {
+        if (auto* head = m_frame->findChild<QLabel*>(QStringLiteral("AktuelleFrageLabel"))) {
+            head->setText(view.headLine);
+            head->setVisible(view.headLineVisible);
+        }
+        if (auto* open = m_frame->findChild<QWidget*>(QStringLiteral("OeffnenButton"))) {
+            open->setEnabled(view.openEnabled);
+        }
+        if (auto* save = m_frame->findChild<QWidget*>(QStringLiteral("SpeichernButton"))) {
+            save->setEnabled(view.saveEnabled);
+        }
+    }
+
+    m_betPanel->setVisible(view.panel == SidePanel::PanelGeldsetzen);
+    m_goOnPanel->setVisible(view.panel == SidePanel::PanelWeiter);
+    m_endPanel->setVisible(view.panel == SidePanel::PanelOnlineupdate);
+    m_currentPlayer->setText(view.currentPlayerName);
+    m_endText->setText(view.endPanelText);
+    m_submitButton->setVisible(view.submitVisible);
+
+    m_countdown->setVisible(view.countdownVisible);
+    m_countdown->setText(view.countdownText);
+
+    renderQuestionArea(view);
+}
+
+void TGameBoard::renderSeats(const GameView& view) {
+    for (std::size_t i = 0; i < m_seats.size(); ++i) {
+        Seat& seat = m_seats[i];
+        const SeatView& data = view.seats[i];
+        // Own pictures come from disk: load them only when the seat's picture changes.
+        if (!seat.hasPicture || !(seat.shown == data.picture)) {
+            seat.picture->setPixmap(seatPixmap(data.picture));
+            seat.shown = data.picture;
+            seat.hasPicture = true;
+        }
+        const QColor colour = data.taken ? Theme::kText : Theme::kEmptySeat;
+        seat.name->setText(data.name);
+        setColour(seat.name, colour);
+        setColour(seat.caption, colour);
+        seat.display->setText(data.accountText);
+        seat.display->setColourScheme(data.taken ? TDotMatrixLabel::ColourScheme::White
+                                                 : TDotMatrixLabel::ColourScheme::Red);
+    }
+}
+
+void TGameBoard::renderQuestionArea(const GameView& view) {
+    const Screen s = view.screen;
+    m_question->setText(view.questionText);
+    m_question2->setText(view.questionText);
+    for (std::size_t k = 0; k < m_answers.size(); ++k) {
+        fitText(m_answers[k], view.answers[k]);
+    }
+    m_question->setVisible(s == Screen::XFrage);
+    m_answerPanel->setVisible(s == Screen::XFrage);
+
+    const bool guessing = s == Screen::XSchaetzfrage;
+    m_question2->setVisible(guessing);
+    m_guessPanel->setVisible(guessing);
+    m_guessOkPanel->setVisible(guessing);
+    m_guessPanel->resize(m_guessPanel->width(), view.guessPanelHeight);
+    for (std::size_t i = 0; i < m_guessLabels.size(); ++i) {
+        const bool shown = static_cast<int>(i) < view.guessFieldCount;
+        m_guessLabels[i]->setText(view.guessLabels[i]);
+        m_guessLabels[i]->setVisible(guessing && shown);
+        m_guessFields[i]->setVisible(shown);
+    }
+
+    m_rightImage->setVisible(s == Screen::XRichtig);
+    const bool wrong = s == Screen::XFalsch;
+    m_wrongImage->setVisible(wrong);
+    m_rightAnswerCaption->setVisible(wrong);
+    m_rightAnswer->setVisible(wrong);
+    m_rightAnswer->setText(view.rightAnswerText);
+
+    const bool joker = s == Screen::XJoker;
+    m_jokerImage->setVisible(joker);
+    m_jokerText->setVisible(joker);
+    // The engine breaks the joker text with a carriage return.
+    m_jokerText->setText(QString(view.jokerText).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+
+    const bool exact = s == Screen::XSchaetzfrageExakt;
+    m_estimationImage->setVisible(exact);
+    m_exactAnswer->setVisible(exact);
+    m_closest->setVisible(exact);
+    if (exact) {
+        m_exactAnswer->setText(view.exactAnswerText);
+    }
+    m_closest->setText(view.closestText);
+
+    const bool end = s == Screen::XEnde;
+    m_endImage->setVisible(end);
+    m_winner->setVisible(end);
+    m_footnote->setVisible(end);
+    if (end) {
+        m_winner->setText(view.winnerText);
+    }
+    m_footnote->setText(view.footnoteText);
+}
+
+}  // namespace trivanto

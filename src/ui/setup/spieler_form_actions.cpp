@@ -1,0 +1,167 @@
+// The new-game window's handlers and the rendering of the setup's state.
+#include <QComboBox>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+
+#include "core/app/file_dialogs.h"
+#include "core/app/help_viewer.h"
+#include "core/app/message_dialog.h"
+#include "core/lang/message_catalogue.h"
+#include "ui/app/warten_form.h"
+#include "ui/game/game_board.h"
+#include "ui/game/select_all_edit.h"
+#include "ui/setup/spieler_form.h"
+#include "ui/setup/warten_progress.h"
+#include "ui/widgets/t_flat_button.h"
+#include "ui/widgets/t_flat_check_box.h"
+#include "ui/widgets/t_flat_radio_button.h"
+#include "ui/widgets/t_picture_button.h"
+
+namespace trivanto {
+
+namespace {
+constexpr int kPictureMessageWidth = 300;
+}  // namespace
+
+void TSpielerForm::open() {
+    FormActivate();
+    // A failed start shows the window again after it was hidden for the waiting window.
+    do {
+        showModal();
+    } while (isVisible());
+}
+
+void TSpielerForm::FormActivate() {
+    m_setup.FormActivate();
+    renderPlayers();
+    rebuildCategoryList();
+    rebuildGameLengths();
+}
+
+void TSpielerForm::renderPlayers() {
+    const PlayerSetup& setup = m_setup.players();
+    for (int n = 1; n <= kMaxPlayers; ++n) {
+        PlayerControls& p = m_players[static_cast<std::size_t>(n - 1)];
+        const PlayerRow& row = setup.player(n);
+        p.count->setChecked(setup.PlayerCount() == n);
+        if (p.name->text() != row.name) {
+            p.name->setText(row.name);
+        }
+        p.name->setEnabled(row.enabled);
+        p.image->setPixmap(TGameBoard::seatPixmap(row.shown));
+        p.previous->setEnabled(row.previousEnabled);
+        p.next->setEnabled(row.nextEnabled);
+        p.ownPicture->setEnabled(row.pictureButtonActive);
+        p.ownPicture->setText(row.pictureButtonCaption);
+    }
+    m_random->setVisible(setup.randomBoxVisible());
+    m_random->setChecked(setup.RandomOrder());
+}
+
+void TSpielerForm::rebuildCategoryList() {
+    m_categories->clear();
+    for (const CategoryRow& row : m_setup.categories().rows()) {
+        auto* item = new QListWidgetItem(row.title, m_categories);
+        // The whole line toggles on a click, so the box is drawn but not edited by the view.
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setData(Qt::UserRole, row.path);
+        item->setCheckState(row.ticked ? Qt::Checked : Qt::Unchecked);
+    }
+    renderCategories();
+}
+
+void TSpielerForm::renderCategories() {
+    const CategorySelection& selection = m_setup.categories();
+    // A file that went bad leaves the list: rebuild it then.
+    if (m_categories->count() != static_cast<int>(selection.rows().size())) {
+        rebuildCategoryList();
+        return;
+    }
+    for (int i = 0; i < m_categories->count(); ++i) {
+        const bool ticked = selection.rows()[static_cast<std::size_t>(i)].ticked;
+        m_categories->item(i)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    }
+    m_categoryCount->setText(QString::number(selection.tickedCount()));
+    m_questionCount->setText(QString::number(selection.questionCount()));
+}
+
+void TSpielerForm::rebuildGameLengths() {
+    m_length->clear();
+    m_length->addItems(m_setup.gameLengthEntries());
+    m_length->setCurrentIndex(m_setup.gameLengthIndex());
+}
+
+void TSpielerForm::FlatRadioButtonClick(int playerCount) {
+    m_setup.FlatRadioButtonClick(playerCount);
+    renderPlayers();
+    renderCategories();
+    rebuildGameLengths();
+}
+
+void TSpielerForm::RubrikwahlClick(QListWidgetItem* item) {
+    // No changes while the pool is being built from the present choice.
+    if (m_context.waiting != nullptr && m_context.waiting->isVisible()) {
+        return;
+    }
+    const int index = m_categories->row(item);
+    const bool ticked = item->checkState() != Qt::Checked;
+    m_setup.categories().setTicked(index, ticked, m_setup.players().PlayerCount());
+    renderCategories();
+}
+
+QString TSpielerForm::chooseOwnPicture() {
+    FileDialogRequest request;
+    request.title = m_openPicDialog->property("title").toString();
+    request.folder = m_context.services.progDir;
+    request.filter = QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)");
+    const QString file = m_context.files.openFile(request);
+    if (file.isEmpty()) {
+        return {};  // cancelled: the picture stays
+    }
+    if (TGameBoard::loadOwnPicture(file).isNull()) {
+        m_context.services.dialog.notice(
+            m_context.services.catalogue.text(Msg::MsgPictureUnreadable), kPictureMessageWidth,
+            true);
+        return {};
+    }
+    return file;
+}
+
+void TSpielerForm::SpielerBildButtonClick(int n) {
+    m_setup.players().SpielerBildButtonClick(n, [this] { return chooseOwnPicture(); });
+    renderPlayers();
+}
+
+void TSpielerForm::OKButtonClick() {
+    const auto result = m_setup.OKButtonClick(m_length->currentText(), m_progress.get());
+    if (result == NewGameSetup::StartResult::Started) {
+        hide();
+        return;
+    }
+    // Refused or failed: the window stays with its choice; a dropped file leaves the list.
+    renderPlayers();
+    renderCategories();
+}
+
+void TSpielerForm::AbbrechenButtonClick() {
+    m_setup.AbbrechenButtonClick();
+    hide();
+}
+
+void TSpielerForm::formKeyPress(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        hide();  // the music goes on
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        event->accept();
+        m_context.help.HelpJump(helpTopic());
+        return;
+    }
+    TShapedForm::formKeyPress(event);
+}
+
+}  // namespace trivanto
