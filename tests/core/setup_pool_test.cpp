@@ -167,12 +167,15 @@ TEST_F(Pool, StartWritesPoolFileAndGameList) {
     random.push({4, 1, 1, 1, 2, 2, 3});
     ASSERT_EQ(setup->OKButtonClick(QStringLiteral("4"), &progress),
               NewGameSetup::StartResult::Started);
-    EXPECT_EQ(progress.events,
-              (QStringList{
-                  "begin",
-                  msg(Msg::MsgLoadingCategory) + "1 / 2" + msg(Msg::MsgLoadingCategoryTail) + "|0",
-                  msg(Msg::MsgLoadingCategory) + "2 / 2" + msg(Msg::MsgLoadingCategoryTail) + "|50",
-                  "|100", "end 1"}));
+    EXPECT_EQ(
+        progress.events,
+        (QStringList{
+            "begin",
+            msg(Msg::MsgLoadingCategory) + "1 / 2" + msg(Msg::MsgLoadingCategoryTail) + "|0",
+            msg(Msg::MsgLoadingCategory) + "1 / 2" + msg(Msg::MsgLoadingCategoryTail) + "|50",
+            msg(Msg::MsgLoadingCategory) + "2 / 2" + msg(Msg::MsgLoadingCategoryTail) + "|50",
+            msg(Msg::MsgLoadingCategory) + "2 / 2" + msg(Msg::MsgLoadingCategoryTail) + "|100",
+            "|100", "end 1"}));
     EXPECT_EQ(clock.waits().front(), 10);
 
     TIniDocument ini(dir.path() + QStringLiteral("/fragen.tmp"));

@@ -115,7 +115,11 @@ bool GameEngine::NeuesSpiel(const NewGameData& data) {
         return false;
     }
 
+    // Saved stays as it was: a save just before "New Game" still spares the save offer
+    // until the new game's first bet.
+    const bool saved = m_state.GameSaved;
     m_state = GameState{};
+    m_state.GameSaved = saved;
     m_state.PlayerCount = data.PlayerCount;
     m_state.QuestionsPerPlayer = data.QuestionsPerPlayer;
     m_state.RandomOrder = data.RandomOrder;

@@ -16,4 +16,17 @@ qint32 roundHalfEven(double value) {
     return static_cast<qint32>(result);
 }
 
+qint32 roundHalfEven(qint64 numerator, qint64 denominator) {
+    qint64 quotient = numerator / denominator;
+    qint64 remainder = numerator % denominator;
+    if (remainder < 0) {
+        quotient -= 1;
+        remainder += denominator;
+    }
+    if (2 * remainder > denominator || (2 * remainder == denominator && quotient % 2 != 0)) {
+        quotient += 1;
+    }
+    return static_cast<qint32>(quotient);
+}
+
 }  // namespace trivanto

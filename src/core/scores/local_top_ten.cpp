@@ -5,26 +5,42 @@
 
 namespace trivanto {
 
-double ScoreFactor(int questionsPerPlayer) {
+namespace {
+struct Ratio {
+    qint64 numerator;
+    qint64 denominator;
+};
+
+// The factors as exact fractions; 30 questions per player use the classic decimal constant
+// 0.6666667, not an exact two thirds.
+Ratio scoreRatio(int questionsPerPlayer) {
     switch (questionsPerPlayer) {
         case 10:
-            return 2.0;
+            return {2, 1};
         case 20:
-            return 1.0;
+            return {1, 1};
         case 30:
-            return 0.6666667;  // the classic decimal constant, not an exact two thirds
+            return {6666667, 10000000};
         case 40:
-            return 0.5;
+            return {1, 2};
         case 50:
-            return 0.4;
+            return {2, 5};
         default:
             // Typed game lengths: the same scaling to 20 questions per player.
-            return questionsPerPlayer > 0 ? 20.0 / questionsPerPlayer : 1.0;
+            return questionsPerPlayer > 0 ? Ratio{20, questionsPerPlayer} : Ratio{1, 1};
     }
+}
+}  // namespace
+
+double ScoreFactor(int questionsPerPlayer) {
+    const Ratio r = scoreRatio(questionsPerPlayer);
+    return static_cast<double>(r.numerator) / static_cast<double>(r.denominator);
 }
 
 qint32 scaledScore(qint32 account, int questionsPerPlayer) {
-    return roundHalfEven(static_cast<double>(account) * ScoreFactor(questionsPerPlayer));
+    // Exact: a product that is exactly a half goes to the even neighbour.
+    const Ratio r = scoreRatio(questionsPerPlayer);
+    return roundHalfEven(static_cast<qint64>(account) * r.numerator, r.denominator);
 }
 
 LocalTopTen::LocalTopTen(SettingsStore& settings, QLocale locale)

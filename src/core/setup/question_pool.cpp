@@ -28,11 +28,11 @@ PoolBuildResult buildQuestionPool(const std::vector<CategoryRow>& chosen, const 
     int position = 0;
     for (int i = 1; i <= a; ++i) {
         const CategoryRow& row = chosen[static_cast<std::size_t>(i - 1)];
+        const QString line = catalogue.text(Msg::MsgLoadingCategory) + QString::number(i) +
+                             QStringLiteral(" / ") + QString::number(a) +
+                             catalogue.text(Msg::MsgLoadingCategoryTail);
         if (progress != nullptr) {
-            progress->report(catalogue.text(Msg::MsgLoadingCategory) + QString::number(i) +
-                                 QStringLiteral(" / ") + QString::number(a) +
-                                 catalogue.text(Msg::MsgLoadingCategoryTail),
-                             position);
+            progress->report(line, position);
         }
         clock.wait(kPoolStepPauseMs);
         const QuestionFileReadResult read = ReadQuestionFile(row.path);
@@ -42,6 +42,9 @@ PoolBuildResult buildQuestionPool(const std::vector<CategoryRow>& chosen, const 
             return result;
         }
         position += 100 / a;
+        if (progress != nullptr) {
+            progress->report(line, position);
+        }
         for (int s = 1; s <= std::min(row.total(), kSlotCount); ++s) {
             QuestionSlot slot = loadSlot(read.file.entries[static_cast<std::size_t>(s)]);
             const QString section = QString::number(result.pool.size() + 1);
