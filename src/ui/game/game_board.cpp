@@ -1,6 +1,7 @@
 #include "ui/game/game_board.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "core/game/game_engine.h"
@@ -124,7 +125,7 @@ void TGameBoard::buildPanels() {
                               {64, 120, kPanelArea.width() - 74, 28});
     connect(max, &QPushButton::clicked, this, [this] { m_engine.FlatButton1Click(); });
     connect(accept, &QPushButton::clicked, this, &TGameBoard::betEntered);
-    connect(m_bet, &QLineEdit::returnPressed, this, &TGameBoard::betEntered);
+    m_bet->installEventFilter(this);
 
     m_goOnPanel = makePanel(this, QStringLiteral("PanelWeiter"), kPanelArea);
     auto* goOn =
@@ -197,8 +198,7 @@ void TGameBoard::buildQuestionArea() {
         font.setPixelSize(kGuessRow - 5);
         field->setFont(font);
         m_guessFields[i] = field;
-        connect(field, &QLineEdit::returnPressed, this,
-                [this, n] { m_engine.SchaetzungSpielerEnter(n, guesses()); });
+        field->installEventFilter(this);
     }
     m_guessOkPanel =
         makePanel(this, QStringLiteral("SchaetzfrageWeiterButtonPanel"), kGuessOkPanel);
@@ -276,6 +276,25 @@ bool TGameBoard::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_betPanel && event->type() == QEvent::FocusIn) {
         m_bet->setFocus();
         m_bet->selectAll();
+    }
+    // Enter in a field is used up here: passed on, it would reach the window's shortcut of the
+    // result screen that it has just opened.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == m_bet) {
+                event->accept();  // else the key travels on to the parents
+                betEntered();
+                return true;
+            }
+            for (int n = 1; n <= kMaxPlayers; ++n) {
+                if (watched == m_guessFields[static_cast<std::size_t>(n - 1)]) {
+                    event->accept();
+                    m_engine.SchaetzungSpielerEnter(n, guesses());
+                    return true;
+                }
+            }
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
