@@ -52,8 +52,9 @@ void CategorySelection::reportUnreadable(const QString& path) {
 
 void CategorySelection::build(const QString& progDir, int playerCount) {
     m_rows.clear();
-    const QStringList files = QDir(progDir).entryList({QStringLiteral("*.trv")},
-                                                      QDir::Files | QDir::Readable, QDir::Name);
+    // Unreadable files stay in the listing so the count names them instead of hiding them.
+    const QStringList files =
+        QDir(progDir).entryList({QStringLiteral("*.trv")}, QDir::Files, QDir::Name);
     if (files.isEmpty()) {
         m_dialog.notice(m_catalogue.text(Msg::MsgNoQuestionFiles), 299, false);
     }
