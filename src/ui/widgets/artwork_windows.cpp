@@ -217,7 +217,7 @@ void drawSplash(QPainter& p, const QSize& size) {
     p.setPen(Theme::kTextMuted);
     p.drawText(QRectF(0, size.height() - 26, size.width() - 12, 20),
                Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("1 to 4 players  \u2022  thousands of questions"));
+               QStringLiteral("1 to 4 players  \u2022  hundreds of questions"));
 }
 
 }  // namespace
