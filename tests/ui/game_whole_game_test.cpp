@@ -184,6 +184,10 @@ TEST_F(WholeGameTest, TwoPlayersPlayTheShortestGameToTheEnd) {
     EXPECT_TRUE(random.exhausted());
     EXPECT_TRUE(dialog.empty());
     EXPECT_EQ(sound.played().last(), progDir() + QStringLiteral("audio11.snd"));
+    // The upload wizard does not exist yet.
+    click("OnlinehighscoreButton");
+    ASSERT_EQ(dialog.requests().size(), 1u);
+    EXPECT_EQ(dialog.last().text, QStringLiteral("Diese Funktion ist noch nicht fertiggestellt."));
 }
 
 TEST_F(WholeGameTest, NewGameDuringAGameOffersToSaveAndCancellingTheSetupEmptiesTheBoard) {

@@ -138,7 +138,7 @@ void TGameBoard::buildPanels() {
     m_endText->setWordWrap(true);
     m_endText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_submitButton = makeButton(m_endPanel, QStringLiteral("OnlinehighscoreButton"),
-                                {4, 166, kPanelArea.width() - 8, 40});
+                                {0, 166, kPanelArea.width(), 40});
     m_submitButton->setFont(Theme::captionFont());
     connect(m_submitButton, &QPushButton::clicked, this, [this] {
         if (m_submit) {

@@ -22,16 +22,39 @@ void setColour(QLabel* label, const QColor& colour) {
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
 }
 
-// Long answers get a smaller font rather than being cut.
-void fitText(QPushButton* button, const QString& text) {
-    QFont font = Theme::bodyFont();
+// Long captions get a smaller font rather than being cut.
+void fitFont(QPushButton* button, QFont font) {
     const int room = button->width() - 12;
-    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(text) > room) {
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(button->text()) > room) {
         font.setPixelSize(font.pixelSize() - 1);
     }
     button->setFont(font);
+}
+
+// A caption too long for one line is broken at the blank nearest its middle.
+void fitOnTwoLines(QPushButton* button) {
+    QString text = button->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QFont font = Theme::captionFont();
+    if (QFontMetrics(font).horizontalAdvance(text) > button->width() - 24) {
+        const qsizetype middle = text.size() / 2;
+        const qsizetype before = text.lastIndexOf(QLatin1Char(' '), middle);
+        const qsizetype after = text.indexOf(QLatin1Char(' '), middle);
+        qsizetype at = before < 0 ? after : before;
+        if (after >= 0 && before >= 0 && after - middle < middle - before) {
+            at = after;
+        }
+        if (at >= 0) {
+            text[at] = QLatin1Char('\n');
+        }
+    }
+    button->setFont(font);
+    button->setText(text);
+}
+
+void fitText(QPushButton* button, const QString& text) {
     button->setText(text);
     button->setToolTip(text);
+    fitFont(button, Theme::bodyFont());
 }
 
 }  // namespace
@@ -91,6 +114,7 @@ void TGameBoard::render() {
     m_currentPlayer->setText(view.currentPlayerName);
     m_endText->setText(view.endPanelText);
     m_submitButton->setVisible(view.submitVisible);
+    fitOnTwoLines(m_submitButton);
 
     m_countdown->setVisible(view.countdownVisible);
     m_countdown->setText(view.countdownText);

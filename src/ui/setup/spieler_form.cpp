@@ -169,7 +169,7 @@ void TSpielerForm::buildCategories() {
     makeLabel(this, QStringLiteral("Label5"), {kColumnLeft, kCategoryTop, 380, 20}, boldBody());
     m_categories = new QListWidget(this);
     m_categories->setObjectName(QStringLiteral("Rubrikwahl"));
-    m_categories->setGeometry(kColumnLeft, kCategoryTop + 22, 370, 148);
+    m_categories->setGeometry(kColumnLeft, kCategoryTop + 22, 370, 168);
     m_categories->setSelectionMode(QAbstractItemView::NoSelection);
     m_categories->setFont(Theme::bodyFont());
     m_categories->setStyleSheet(
@@ -191,10 +191,10 @@ void TSpielerForm::buildCategories() {
                                 {valueLeft, kCategoryTop + 44, 40, 20}, boldBody(), Theme::kGold);
     auto* all = new TFlatButton(this);
     all->setObjectName(QStringLiteral("AllesButton"));
-    all->setGeometry(right, kCategoryTop + 74, 190, 26);
+    all->setGeometry(right, kCategoryTop + 70, 190, 26);
     auto* none = new TFlatButton(this);
     none->setObjectName(QStringLiteral("NichtsButton"));
-    none->setGeometry(right, kCategoryTop + 104, 190, 26);
+    none->setGeometry(right, kCategoryTop + 100, 190, 26);
     connect(all, &QAbstractButton::clicked, this, [this] {
         m_setup.categories().AllesButtonClick(m_setup.players().PlayerCount());
         renderCategories();
@@ -203,22 +203,22 @@ void TSpielerForm::buildCategories() {
         m_setup.categories().NichtsButtonClick(m_setup.players().PlayerCount());
         renderCategories();
     });
-    makeLabel(this, QStringLiteral("Label6"), {right, kCategoryTop + 142, 120, 24},
+    makeLabel(this, QStringLiteral("Label6"), {right, kCategoryTop + 130, 126, 24},
               Theme::bodyFont());
     m_length = new QComboBox(this);
     m_length->setObjectName(QStringLiteral("MaxCombo"));
     m_length->setEditable(true);
     m_length->setInsertPolicy(QComboBox::NoInsert);
-    m_length->setGeometry(right + 122, kCategoryTop + 142, 68, 24);
+    m_length->setGeometry(right + 126, kCategoryTop + 130, 64, 24);
 }
 
 void TSpielerForm::buildButtons() {
     auto* ok = new TFlatButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setGeometry(width() - 244, height() - 48, 104, 30);
+    ok->setGeometry(width() - 226, height() - 40, 94, 28);
     auto* cancel = new TFlatButton(this);
     cancel->setObjectName(QStringLiteral("AbbrechenButton"));
-    cancel->setGeometry(width() - 132, height() - 48, 104, 30);
+    cancel->setGeometry(width() - 124, height() - 40, 94, 28);
     connect(ok, &QAbstractButton::clicked, this, &TSpielerForm::OKButtonClick);
     connect(cancel, &QAbstractButton::clicked, this, &TSpielerForm::AbbrechenButtonClick);
 }
