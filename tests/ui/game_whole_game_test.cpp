@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -216,6 +217,28 @@ TEST_F(WholeGameTest, NewGameDuringAGameOffersToSaveAndCancellingTheSetupEmpties
     EXPECT_EQ(label("LabelSpieler1"), QStringLiteral("Player 1"));
     EXPECT_FALSE(main_("SpeichernButton")->isEnabled());
     EXPECT_TRUE(main_("OeffnenButton")->isEnabled());
+}
+
+TEST_F(WholeGameTest, AFailedStartBringsTheSetupBackUntilThePlayersLeave) {
+    TSpielerForm* setup = app->spielerForm();
+    whenModal([&] {
+        QTest::mouseClick(control(setup, "AllesButton"), Qt::LeftButton);
+        control<QComboBox>(setup, "MaxCombo")->setCurrentIndex(0);
+        // A category file damaged after the list was built.
+        QFile::resize(progDir() + QStringLiteral("Bridges.trv"), 100);
+        whenModal([&] {
+            EXPECT_TRUE(setup->isVisible());
+            QTest::mouseClick(control(setup, "AbbrechenButton"), Qt::LeftButton);
+        });
+        QTest::mouseClick(control(setup, "OKButton"), Qt::LeftButton);
+    });
+    click("NeuesSpielButton");
+    EXPECT_FALSE(setup->isVisible());
+    EXPECT_FALSE(app->wartenForm()->isVisible());
+    ASSERT_EQ(dialog.requests().size(), 1u);
+    EXPECT_EQ(dialog.last().text, msg(Msg::MsgCategoryUnreadable) + QStringLiteral("Bridges.trv"));
+    EXPECT_FALSE(main->gameInProgress());
+    EXPECT_EQ(control<QListWidget>(setup, "Rubrikwahl")->count(), 2);
 }
 
 }  // namespace
