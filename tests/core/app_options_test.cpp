@@ -31,12 +31,14 @@ TEST(AppOptions, ArgumentsAndEnvironment) {
     EXPECT_FALSE(fromEnv.options.noSplash);
     EXPECT_FALSE(fromEnv.options.language.has_value());
 
-    const auto r = parseAppOptions(args({"--no-splash", "--prog-dir", "/arg/prog", "--language",
-                                         "deutsch", "--settings", "/s.ini", "--quit-when-idle"}),
-                                   env);
+    const auto r =
+        parseAppOptions(args({"--no-splash", "--prog-dir", "/arg/prog", "--language", "deutsch",
+                              "--settings", "/s.ini", "--quit-when-idle", "--report-ready"}),
+                        env);
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
     EXPECT_TRUE(r.options.noSplash);
     EXPECT_TRUE(r.options.quitWhenIdle);
+    EXPECT_TRUE(r.options.reportReady);
     EXPECT_EQ(r.options.progDir, QStringLiteral("/arg/prog"));  // argument wins
     EXPECT_EQ(r.options.windowsDir, QStringLiteral("/env/win"));
     EXPECT_EQ(r.options.settingsFile, QStringLiteral("/s.ini"));

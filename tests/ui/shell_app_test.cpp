@@ -183,5 +183,19 @@ TEST_F(ShellAppTest, ClickingTheBackdropBringsTheMainWindowBack) {
               (QStringList{app->mainForm()->objectName(), app->wartenForm()->objectName()}));
 }
 
+TEST_F(ShellAppTest, MinimiseAndRestoreBringTheWindowsBackInOrder) {
+    ASSERT_TRUE(startApp());
+    TMainForm* main = app->mainForm();
+    QTest::mouseClick(control<QWidget>(main, "Button4"), Qt::LeftButton);
+    EXPECT_TRUE(main->isMinimized());
+    EXPECT_TRUE(app->grauform()->isMinimized());
+
+    QStringList raised;
+    app->windowOrder()->setRaiser([&](QWidget* w) { raised << w->objectName(); });
+    main->showNormal();
+    ASSERT_FALSE(raised.isEmpty());
+    EXPECT_EQ(raised.first(), main->objectName());
+}
+
 }  // namespace
 }  // namespace trivanto
