@@ -8,6 +8,7 @@
 #include "core/app/qt_settings_store.h"
 #include "core/app/real_clock.h"
 #include "core/app/real_random.h"
+#include "core/app/server_config.h"
 #include "ui/app/box_plain_message.h"
 #include "ui/app/desktop_shell_opener.h"
 #include "ui/app/trivanto_app.h"
@@ -53,6 +54,11 @@ int main(int argc, char** argv) {
     env.paths = resolveAppPaths(options, QApplication::applicationDirPath());
     env.language = options.language.value_or(buildLanguage());
     env.options = options;
+    env.servers = resolveServerConfig(QApplication::arguments().mid(1),
+                                      QProcessEnvironment::systemEnvironment(), *settings);
+    for (const QString& warning : env.servers.warnings) {
+        std::fprintf(stderr, "%s\n", qPrintable(warning));
+    }
 
     TrivantoApp trivanto(env);
     return trivanto.run();

@@ -46,6 +46,18 @@ TEST(AppOptions, ArgumentsAndEnvironment) {
     EXPECT_EQ(*r.options.language, Language::Deutsch);
 }
 
+TEST(AppOptions, ServerAddressOptionsAreTakenWithTheirValues) {
+    // The addresses themselves are read by resolveServerConfig; the parser must not trip over
+    // them nor take their values for options of its own.
+    const auto r =
+        parseAppOptions(args({"--update-host", "localhost:8080", "--toplist-url=http://h/t",
+                              "--toplist-url", "http://h/top", "--no-splash"}),
+                        QProcessEnvironment());
+    ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+    EXPECT_TRUE(r.options.noSplash);
+    EXPECT_FALSE(parseAppOptions(args({"--update-host"}), QProcessEnvironment()).error.isEmpty());
+}
+
 TEST(AppOptions, BadArgumentsAreReported) {
     const char* const bad[][2] = {
         {"--language", "french"},

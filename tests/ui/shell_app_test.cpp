@@ -42,6 +42,14 @@ TEST_F(ShellAppTest, NoSplashSkipsTheWaitAndAnActiveConnectionSetsOnline) {
     EXPECT_TRUE(app->mainForm()->IsOnline);
 }
 
+TEST_F(ShellAppTest, UpdateAddressesUseTheConfiguredServer) {
+    AppEnvironment env = environment();
+    env.servers.updateHost = QStringLiteral("localhost:8080");
+    ASSERT_TRUE(startApp(env));
+    EXPECT_EQ(app->catalogue().settings().UpdateBasePath,
+              QStringLiteral("localhost:8080/Orvalquest/"));
+}
+
 TEST_F(ShellAppTest, SecondCopyShowsThePlainMessageAndCreatesNoWindow) {
     SingleInstanceGuard first(lockDir());
     ASSERT_TRUE(first.tryAcquire());

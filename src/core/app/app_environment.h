@@ -11,6 +11,7 @@
 #include "core/app/message_dialog.h"
 #include "core/app/plain_message.h"
 #include "core/app/random_source.h"
+#include "core/app/server_config.h"
 #include "core/app/settings_store.h"
 #include "core/app/shell_opener.h"
 #include "core/app/sound_backend.h"
@@ -39,6 +40,13 @@ struct AppEnvironment {
     AppPaths paths;
     Language language = Language::Englisch;
     AppOptions options;
+    // Addresses of the update and top-list servers (defaults unless overridden).
+    ServerConfig servers = [] {
+        ServerConfig defaults;
+        defaults.updateHost = defaultUpdateHost();
+        defaults.topListUrl = defaultTopListUrl();
+        return defaults;
+    }();
 };
 
 }  // namespace trivanto

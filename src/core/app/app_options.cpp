@@ -47,8 +47,15 @@ AppOptionsResult parseAppOptions(const QStringList& arguments,
             o.reportReady = true;
             continue;
         }
+        // Server addresses are read by resolveServerConfig; here they only take their value.
+        QString ignored;
         QString* target = nullptr;
-        if (arg == QLatin1String("--prog-dir")) {
+        if (arg == QLatin1String("--update-host") || arg == QLatin1String("--toplist-url")) {
+            target = &ignored;
+        } else if (arg.startsWith(QLatin1String("--update-host=")) ||
+                   arg.startsWith(QLatin1String("--toplist-url="))) {
+            continue;
+        } else if (arg == QLatin1String("--prog-dir")) {
             target = &o.progDir;
         } else if (arg == QLatin1String("--windows-dir")) {
             target = &o.windowsDir;
@@ -89,7 +96,9 @@ QString appOptionsUsage() {
         "  --settings FILE        keep the settings in FILE (INI format)\n"
         "  --lock-dir DIR         folder of the single-instance lock\n"
         "  --quit-when-idle       end as soon as the start-up is complete\n"
-        "  --report-ready         print \"Trivanto ready\" once the start-up is complete\n");
+        "  --report-ready         print \"Trivanto ready\" once the start-up is complete\n"
+        "  --update-host HOST[:PORT]  update server (default update.velmora.engineering)\n"
+        "  --toplist-url URL      top-list server\n");
 }
 
 }  // namespace trivanto

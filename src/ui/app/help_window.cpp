@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QPalette>
 #include <QTextBrowser>
 
 #include "core/app/shell_opener.h"
@@ -64,6 +65,10 @@ THelpViewer::THelpViewer(QString progDir, ShellOpener& shell, QWidget* parent)
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenLinks(false);
     m_browser->setGeometry(16, 34, kWidth - 32, kHeight - 80);
+    // List bullets and numbers take the palette's text colour, not the page's style sheet.
+    QPalette pagePalette = m_browser->palette();
+    pagePalette.setColor(QPalette::Text, QColor(0xf2, 0xec, 0xdc));
+    m_browser->setPalette(pagePalette);
 
     auto* back = makeButton(this, "BackButton", QStringLiteral("<"), 16);
     auto* forward = makeButton(this, "ForwardButton", QStringLiteral(">"), 112);

@@ -55,6 +55,7 @@ public:
 TrivantoApp::TrivantoApp(AppEnvironment environment, QObject* parent)
     : QObject(parent),
       m_env(std::move(environment)),
+      m_catalogue(m_env.servers.updateHost),
       m_dialogProxy(std::make_unique<DialogProxy>()),
       m_helpProxy(std::make_unique<HelpProxy>()) {
     m_dialogProxy->target = m_env.messageDialog;
