@@ -9,6 +9,7 @@
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
 #include "ui/widgets/theme.h"
+#include "ui/widgets/title_bar.h"
 
 namespace trivanto {
 
@@ -39,19 +40,10 @@ TFehlermeldungForm::TFehlermeldungForm(QWidget* parent) : TShapedForm(parent) {
     setTakesKeysFirst(true);
     setFixedSize(artwork::designSize(artwork::WindowStyle::Message));
 
-    m_title = new QLabel(this);
-    m_title->setObjectName(QStringLiteral("Label2"));
-    m_title->setFont(Theme::titleFont());
-    m_title->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    m_title = makePictureLabel(this, QStringLiteral("Label2"), Theme::titleFont());
     m_title->setGeometry(16, 6, 200, 20);
-    m_title->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    m_close = new TPictureButton(this);
-    m_close->setObjectName(QStringLiteral("Button3"));
-    m_close->setPictures(artwork::smallButtonPicture(artwork::SmallButton::Close),
-                         artwork::smallButtonPicture(artwork::SmallButton::Close, true));
-    m_close->setFixedSize(artwork::kSmallButtonSize);
-    m_close->setFocusPolicy(Qt::NoFocus);
+    m_close = makeTitleBarButton(this, QStringLiteral("Button3"), artwork::SmallButton::Close, {});
 
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("Fehlermeldung"));

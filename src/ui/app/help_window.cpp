@@ -5,15 +5,16 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QPalette>
 #include <QTextBrowser>
 
 #include "core/app/shell_opener.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
 #include "ui/widgets/theme.h"
+#include "ui/widgets/title_bar.h"
 
 namespace trivanto {
 
@@ -46,20 +47,12 @@ THelpViewer::THelpViewer(QString progDir, ShellOpener& shell, QWidget* parent)
     setMovable(true);
     setTakesKeysFirst(true);
 
-    auto* title = new QLabel(QStringLiteral("Trivanto"), this);
-    title->setObjectName(QStringLiteral("Label2"));
-    title->setFont(Theme::titleFont());
-    title->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    auto* title = makePictureLabel(this, QStringLiteral("Label2"), Theme::titleFont());
+    title->setText(QStringLiteral("Trivanto"));
     title->setGeometry(16, 6, 300, 20);
-    title->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    auto* close = new TPictureButton(this);
-    close->setObjectName(QStringLiteral("Button3"));
-    close->setPictures(artwork::smallButtonPicture(artwork::SmallButton::Close),
-                       artwork::smallButtonPicture(artwork::SmallButton::Close, true));
-    close->setFixedSize(artwork::kSmallButtonSize);
-    close->move(kWidth - 23, 6);
-    close->setFocusPolicy(Qt::NoFocus);
+    auto* close = makeTitleBarButton(this, QStringLiteral("Button3"), artwork::SmallButton::Close,
+                                     {kWidth - 23, 6});
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));

@@ -11,6 +11,7 @@
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
 #include "ui/widgets/theme.h"
+#include "ui/widgets/title_bar.h"
 
 namespace trivanto {
 
@@ -18,24 +19,10 @@ namespace {
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QFont& font, QRect geometry,
                   const QString& text = {}) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    QLabel* label = makePictureLabel(parent, name, font);
+    label->setText(text);
     label->setGeometry(geometry);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
-}
-
-TPictureButton* makeSmallButton(QWidget* parent, const char* name, artwork::SmallButton kind,
-                                int left) {
-    auto* button = new TPictureButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setPictures(artwork::smallButtonPicture(kind), artwork::smallButtonPicture(kind, true));
-    button->setFixedSize(artwork::kSmallButtonSize);
-    button->move(left, 6);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
 }
 
 struct Credit {
@@ -88,8 +75,10 @@ TInfoForm::TInfoForm(const SettingsStore& settings, HelpViewer& help, QWidget* p
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(110, 252, 90, 23);
     ok->setFocusPolicy(Qt::NoFocus);
-    auto* helpButton = makeSmallButton(this, "Button2", artwork::SmallButton::Help, 265);
-    auto* close = makeSmallButton(this, "Button3", artwork::SmallButton::Close, 286);
+    auto* helpButton =
+        makeTitleBarButton(this, QStringLiteral("Button2"), artwork::SmallButton::Help, {265, 6});
+    auto* close =
+        makeTitleBarButton(this, QStringLiteral("Button3"), artwork::SmallButton::Close, {286, 6});
 
     connect(ok, &QAbstractButton::clicked, this, &QWidget::hide);
     connect(close, &QAbstractButton::clicked, this, &QWidget::hide);

@@ -20,31 +20,23 @@
 #include "ui/widgets/main_layout.h"
 #include "ui/widgets/t_picture_button.h"
 #include "ui/widgets/theme.h"
+#include "ui/widgets/title_bar.h"
 
 namespace trivanto {
 
 namespace {
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
+    return makePictureLabel(parent, QLatin1String(name), font);
 }
 
+// Slot 0 is the rightmost of the small buttons at the top right.
 TPictureButton* makeSmallButton(QWidget* parent, const char* name, artwork::SmallButton kind,
                                 int slot) {
-    auto* button = new TPictureButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setPictures(artwork::smallButtonPicture(kind), artwork::smallButtonPicture(kind, true));
-    button->setFixedSize(artwork::kSmallButtonSize);
     const int rightmostLeft = main_layout::kSmallButtonRight - artwork::kSmallButtonSize.width();
-    button->move(rightmostLeft - slot * main_layout::kSmallButtonStep,
-                 main_layout::kSmallButtonTop);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
+    return makeTitleBarButton(
+        parent, QLatin1String(name), kind,
+        {rightmostLeft - slot * main_layout::kSmallButtonStep, main_layout::kSmallButtonTop});
 }
 
 // The eight large buttons, left to right; each shows picture 2i and 2i + 1 under the mouse.

@@ -16,6 +16,7 @@
 #include "ui/widgets/t_flat_radio_button.h"
 #include "ui/widgets/t_picture_button.h"
 #include "ui/widgets/theme.h"
+#include "ui/widgets/title_bar.h"
 
 namespace trivanto {
 
@@ -35,17 +36,6 @@ QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QF
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
-}
-
-TPictureButton* makeSmallButton(QWidget* parent, const char* name, artwork::SmallButton kind,
-                                int left) {
-    auto* button = new TPictureButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setPictures(artwork::smallButtonPicture(kind), artwork::smallButtonPicture(kind, true));
-    button->setFixedSize(artwork::kSmallButtonSize);
-    button->move(left, 6);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
 }
 
 TPictureButton* makeArrow(QWidget* parent, const QString& name, artwork::ToolPicture picture,
@@ -102,9 +92,12 @@ TSpielerForm::~TSpielerForm() = default;
 void TSpielerForm::buildTitle() {
     makeLabel(this, QStringLiteral("Label2"), {16, 4, 400, 24}, Theme::titleFont());
     const int right = width() - 24;
-    auto* info = makeSmallButton(this, "ToolbarButton974", artwork::SmallButton::Info, right - 60);
-    auto* help = makeSmallButton(this, "Button2x", artwork::SmallButton::Help, right - 39);
-    auto* close = makeSmallButton(this, "Button3x", artwork::SmallButton::Close, right - 18);
+    auto* info = makeTitleBarButton(this, QStringLiteral("ToolbarButton974"),
+                                    artwork::SmallButton::Info, {right - 60, 6});
+    auto* help = makeTitleBarButton(this, QStringLiteral("Button2x"), artwork::SmallButton::Help,
+                                    {right - 39, 6});
+    auto* close = makeTitleBarButton(this, QStringLiteral("Button3x"), artwork::SmallButton::Close,
+                                     {right - 18, 6});
     connect(info, &QAbstractButton::clicked, this, [this] {
         if (m_context.showInfo) {
             m_context.showInfo();

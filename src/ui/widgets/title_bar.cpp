@@ -1,0 +1,29 @@
+#include "ui/widgets/title_bar.h"
+
+#include <QLabel>
+
+#include "ui/widgets/t_picture_button.h"
+
+namespace trivanto {
+
+TPictureButton* makeTitleBarButton(QWidget* parent, const QString& name, artwork::SmallButton kind,
+                                   QPoint at) {
+    auto* button = new TPictureButton(parent);
+    button->setObjectName(name);
+    button->setPictures(artwork::smallButtonPicture(kind), artwork::smallButtonPicture(kind, true));
+    button->setFixedSize(artwork::kSmallButtonSize);
+    button->move(at);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QLabel* makePictureLabel(QWidget* parent, const QString& name, const QFont& font) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+}  // namespace trivanto
