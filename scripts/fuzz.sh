@@ -10,9 +10,10 @@ fi
 ls fuzz/*.cpp >/dev/null 2>&1 || { echo "no fuzz targets"; exit 0; }
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTRIVANTO_FUZZ=ON -DTRIVANTO_TESTS=OFF -DTRIVANTO_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target $(cd fuzz && ls *.cpp | sed 's/^/fuzz_/; s/\.cpp$//')
-for target in build-fuzz/fuzz/fuzz_*; do
-    name=$(basename "$target")
+targets=$(cd fuzz && ls *.cpp | sed 's/^/fuzz_/; s/\.cpp$//')
+cmake --build build-fuzz -j "$(nproc)" --target $targets
+for name in $targets; do
+    target=build-fuzz/fuzz/$name
     corpus=build-fuzz/corpus/$name
     mkdir -p "$corpus"
     echo "fuzzing $name for ${seconds}s"
