@@ -1,4 +1,4 @@
-// trivanto-render-artwork banner FILE   writes the default banner (PNG bytes) to FILE
+// trivanto-render-artwork banner FILE [englisch|deutsch]   writes the default banner (PNG) to FILE
 // trivanto-render-artwork gallery DIR   writes every picture as PNG into DIR
 #include <QDir>
 #include <QGuiApplication>
@@ -84,8 +84,11 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream err(stderr);
-    if (args.size() == 3 && args[1] == QLatin1String("banner")) {
-        if (!writePng(bannerPicture(), args[2])) {
+    if ((args.size() == 3 || args.size() == 4) && args[1] == QLatin1String("banner")) {
+        const trivanto::Language language = args.size() == 4 && args[3] == QLatin1String("deutsch")
+                                                ? trivanto::Language::Deutsch
+                                                : trivanto::Language::Englisch;
+        if (!writePng(bannerPicture(language), args[2])) {
             err << "cannot write " << args[2] << "\n";
             return 1;
         }
@@ -98,6 +101,6 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    err << "usage: trivanto-render-artwork banner FILE | gallery DIR\n";
+    err << "usage: trivanto-render-artwork banner FILE [englisch|deutsch] | gallery DIR\n";
     return 2;
 }

@@ -229,6 +229,10 @@ constexpr RawWindowText kTexts[] = {
     {u"TFehlermeldungForm", u"NeinButton", K::Caption, u"No"},
     {u"TFehlermeldungForm", u"AbbrechenButton", K::Caption, u"Cancel"},
     {u"TFehlermeldungForm", u"Button3", K::Hint, u"Close"},
+    // TStartscreenForm: the lines on the splash picture
+    {u"TStartscreenForm", u"TaglineLabel", K::Caption, u"The big family quiz"},
+    {u"TStartscreenForm", u"FooterLabel", K::Caption,
+     u"1 to 4 players \u2022 hundreds of questions"},
 };
 
 }  // namespace

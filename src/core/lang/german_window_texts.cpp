@@ -243,6 +243,9 @@ constexpr RawWindowText kTexts[] = {
     {u"TFehlermeldungForm", u"Button3", K::Hint, u"Schließen"},
     // TStartscreenForm
     {u"TStartscreenForm", u"Label2", K::Caption, u"Version 1.04"},
+    {u"TStartscreenForm", u"TaglineLabel", K::Caption, u"Das große Familienquiz"},
+    {u"TStartscreenForm", u"FooterLabel", K::Caption,
+     u"1 bis 4 Spieler \u2022 Hunderte von Fragen"},
 };
 
 }  // namespace

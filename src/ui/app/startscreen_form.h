@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/lang/message_catalogue.h"
+
 #include "ui/app/game_info.h"
 #include "ui/widgets/t_shaped_form.h"
 
@@ -10,7 +12,8 @@ namespace trivanto {
 class TStartscreenForm final : public TShapedForm {
     Q_OBJECT
 public:
-    explicit TStartscreenForm(const QString& windowsFolder, QWidget* parent = nullptr);
+    // The splash shows its lines in the language of the run from the start.
+    TStartscreenForm(const QString& windowsFolder, Language language, QWidget* parent = nullptr);
 
     TGameInfo GameInfo1;
 };

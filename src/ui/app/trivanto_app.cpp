@@ -98,7 +98,7 @@ int TrivantoApp::colourDepth() const {
 bool TrivantoApp::start() {
     // 1-3: title, splash window with the system facts, language.
     QGuiApplication::setApplicationDisplayName(kTitle);
-    m_splash = std::make_unique<TStartscreenForm>(m_env.paths.windowsFolder);
+    m_splash = std::make_unique<TStartscreenForm>(m_env.paths.windowsFolder, m_env.language);
 
     // 4: one copy per user.
     m_guard = std::make_unique<SingleInstanceGuard>(m_env.paths.lockDir);

@@ -132,8 +132,14 @@ QPixmap flagPicture(int index) {
                         [=] { return painting::flag(index); });
 }
 
-QPixmap bannerPicture() {
-    return cachedPixmap(QStringLiteral("banner"), [] { return painting::banner(); });
+QPixmap bannerPicture(Language language) {
+    const bool german = language == Language::Deutsch;
+    return cachedPixmap(german ? QStringLiteral("banner/de") : QStringLiteral("banner/en"), [=] {
+        return german ? painting::banner(QStringLiteral("Neue Fragen"),
+                                         QStringLiteral("per Onlineupdate"))
+                      : painting::banner(QStringLiteral("More questions"),
+                                         QStringLiteral("by Online Update"));
+    });
 }
 
 QPixmap programIconPicture(int size) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/lang/message_catalogue.h"
+
 #include <QBitmap>
 #include <QIcon>
 #include <QPixmap>
@@ -68,9 +70,9 @@ inline constexpr int kFlagCount = 6;
 inline constexpr QSize kFlagSize{22, 14};
 QPixmap flagPicture(int index);  // null outside 0..5
 
-// The default banner of the main window, 133 x 90.
+// The default banner of the main window, 133 x 90, with its lines in `language`.
 inline constexpr QSize kBannerSize{133, 90};
-QPixmap bannerPicture();
+QPixmap bannerPicture(Language language = Language::Englisch);
 
 // The program icon at 16, 32, 48 and 256 pixels, and one square picture of it.
 QIcon programIcon();

@@ -58,7 +58,8 @@ QImage seatFrame();
 
 QImage result(ResultPicture picture);
 QImage flag(int index);
-QImage banner();
+// The two lines under the logo are in the build's language.
+QImage banner(const QString& line1, const QString& line2);
 QImage programIcon(int size);
 
 // The game's name in gold lettering with a glow, centred in the box.

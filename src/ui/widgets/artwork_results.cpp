@@ -224,7 +224,7 @@ QImage result(ResultPicture picture) {
     return image;
 }
 
-QImage banner() {
+QImage banner(const QString& line1, const QString& line2) {
     QImage image(kBannerSize, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -244,8 +244,8 @@ QImage banner() {
     font.setPixelSize(11);
     p.setFont(font);
     p.setPen(Theme::kText);
-    p.drawText(QRectF(0, 43, r.width(), 15), Qt::AlignCenter, QStringLiteral("More questions"));
-    p.drawText(QRectF(0, 57, r.width(), 15), Qt::AlignCenter, QStringLiteral("by Online Update"));
+    p.drawText(QRectF(0, 43, r.width(), 15), Qt::AlignCenter, line1);
+    p.drawText(QRectF(0, 57, r.width(), 15), Qt::AlignCenter, line2);
     drawGlyph(p, Glyph::Star, QRectF(38, 73, 12, 12), Theme::kGoldLight);
     drawGlyph(p, Glyph::Star, QRectF(60.5, 73, 12, 12), Theme::kGoldLight);
     drawGlyph(p, Glyph::Star, QRectF(83, 73, 12, 12), Theme::kGoldLight);

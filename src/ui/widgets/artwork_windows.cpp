@@ -197,13 +197,7 @@ void drawSplash(QPainter& p, const QSize& size) {
     }
 
     drawLogo(p, QRectF(0, size.height() * 0.42 - 60, size.width(), 110), 86);
-    QFont tagline(Theme::kFontFamily);
-    tagline.setPixelSize(20);
-    tagline.setBold(true);
-    p.setFont(tagline);
-    p.setPen(Theme::kText);
-    p.drawText(QRectF(0, size.height() * 0.42 + 52, size.width(), 30), Qt::AlignCenter,
-               QStringLiteral("The big family quiz"));
+    // The tagline and the footer line are labels of the splash window, in its language.
 
     // Footer stripe that carries the version label.
     QLinearGradient footer(0, size.height() - 56, 0, size.height());
@@ -211,13 +205,6 @@ void drawSplash(QPainter& p, const QSize& size) {
     footer.setColorAt(0.4, QColor(8, 10, 30, 200));
     footer.setColorAt(1, QColor(8, 10, 30, 230));
     p.fillRect(QRectF(0, size.height() - 56, size.width(), 56), footer);
-    QFont small(Theme::kFontFamily);
-    small.setPixelSize(11);
-    p.setFont(small);
-    p.setPen(Theme::kTextMuted);
-    p.drawText(QRectF(0, size.height() - 26, size.width() - 12, 20),
-               Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("1 to 4 players  \u2022  hundreds of questions"));
 }
 
 }  // namespace
