@@ -106,7 +106,8 @@ void TMainForm::buildControls() {
         button->setPictures(artwork::buttonPicture(picture), artwork::buttonPicture(picture + 1));
         button->setFont(Theme::largeButtonFont());
         button->setGeometry(place);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches them, a click does not take the focus from the bet or guess field.
+        button->setFocusPolicy(Qt::TabFocus);
         large[i] = button;
         place.translate(main_layout::kLargeButtonStep, 0);
     }
@@ -124,11 +125,13 @@ void TMainForm::buildControls() {
     connect(large[6], &QAbstractButton::clicked, this,
             [this] { HelpJump(QStringLiteral("INDEX")); });
     connect(large[7], &QAbstractButton::clicked, this, &TMainForm::BeendenButtonClick);
+    // The keyboard starts on "New Game": Enter or Space opens the setup.
+    large[0]->setFocus(Qt::OtherFocusReason);
 
     m_soundButton = new TPictureButton(this);
     m_soundButton->setObjectName(QStringLiteral("TonButton"));
     m_soundButton->setGeometry(main_layout::kSoundButton);
-    m_soundButton->setFocusPolicy(Qt::NoFocus);
+    m_soundButton->setFocusPolicy(Qt::TabFocus);
     connect(m_soundButton, &QAbstractButton::clicked, this, &TMainForm::TonButtonClick);
 
     auto* web = new TPictureButton(this);
@@ -291,6 +294,20 @@ void TMainForm::formKeyPress(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         event->accept();
         HelpJump(QStringLiteral("INDEX"));
+        return;
+    }
+    // Ctrl+N and Ctrl+Q press "New Game" and "Exit" from anywhere in the window.
+    const char* button = nullptr;
+    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_N) {
+        button = "NeuesSpielButton";
+    } else if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_Q) {
+        button = "BeendenButton";
+    }
+    if (button != nullptr) {
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            findChild<TPictureButton*>(QLatin1String(button))->click();
+        }
         return;
     }
     TShapedForm::formKeyPress(event);

@@ -104,8 +104,9 @@ void TGameBoard::buildSeats() {
 void TGameBoard::buildPanels() {
     using namespace board_layout;
     m_betPanel = makePanel(this, QStringLiteral("PanelGeldsetzen"), kPanelArea);
-    // Whenever the panel itself gets the focus, it goes on to the bet field.
-    m_betPanel->setFocusPolicy(Qt::StrongFocus);
+    // Whenever the panel itself gets the focus, it goes on to the bet field. Not a Tab stop:
+    // Shift+Tab from the field would land on the panel and bounce back.
+    m_betPanel->setFocusPolicy(Qt::ClickFocus);
     m_betPanel->installEventFilter(this);
     m_currentPlayer = makeLabel(m_betPanel, QStringLiteral("AktuellerSpielerLabel"),
                                 {0, 6, kPanelArea.width(), 22}, Theme::titleFont(), Theme::kGold);
@@ -128,9 +129,8 @@ void TGameBoard::buildPanels() {
     m_bet->installEventFilter(this);
 
     m_goOnPanel = makePanel(this, QStringLiteral("PanelWeiter"), kPanelArea);
-    auto* goOn =
-        makeButton(m_goOnPanel, QStringLiteral("GoOn"), {10, 86, kPanelArea.width() - 20, 34});
-    connect(goOn, &QPushButton::clicked, this, [this] { m_engine.GoOnClick(); });
+    m_goOn = makeButton(m_goOnPanel, QStringLiteral("GoOn"), {10, 86, kPanelArea.width() - 20, 34});
+    connect(m_goOn, &QPushButton::clicked, this, [this] { m_engine.GoOnClick(); });
 
     m_endPanel = makePanel(this, QStringLiteral("PanelOnlineupdate"), kPanelArea);
     m_endText = makeLabel(m_endPanel, QStringLiteral("Label5"), {4, 6, kPanelArea.width() - 8, 150},
@@ -255,6 +255,36 @@ void TGameBoard::focusTarget(FocusTarget target) {
     }
     const int n = static_cast<int>(target) - static_cast<int>(FocusTarget::GuessField1);
     m_guessFields[static_cast<std::size_t>(n)]->setFocus();
+}
+
+void TGameBoard::placeFocus(const GameView& view) {
+    if (view.screen == m_focusScreen && view.panel == m_focusPanel) {
+        return;
+    }
+    m_focusScreen = view.screen;
+    m_focusPanel = view.panel;
+    // The answer area itself holds the focus: no answer looks chosen, and Enter or Space
+    // cannot pick one by accident; Tab goes on to the answer buttons.
+    if (view.screen == Screen::XFrage) {
+        m_answerPanel->setFocus(Qt::OtherFocusReason);
+    } else if (view.panel == SidePanel::PanelWeiter) {
+        m_goOn->setFocus(Qt::OtherFocusReason);
+    } else if (view.panel == SidePanel::PanelOnlineupdate && view.submitVisible) {
+        m_submitButton->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool TGameBoard::answerKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const int k = event.key() - Qt::Key_0;
+    if (modifiers != Qt::NoModifier || k < 1 || k > 4 || !m_answerPanel->isVisibleTo(this)) {
+        return false;
+    }
+    QPushButton* button = m_answers[static_cast<std::size_t>(k - 1)];
+    if (button->isEnabled() && !event.isAutoRepeat()) {
+        button->click();
+    }
+    return true;
 }
 
 void TGameBoard::betEntered() {

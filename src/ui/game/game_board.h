@@ -7,6 +7,7 @@
 
 #include "core/game/game_types.h"
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -19,8 +20,12 @@ class TSelectAllEdit;
 
 // The main window's game area: the four seats, the current-player frame, the three panels of
 // the left column, the question area and the countdown. It renders the engine's view after
-// every change and forwards clicks and Enter keys; it decides nothing itself. The board
-// covers the whole main window, so its controls sit at window coordinates.
+// every change and forwards clicks and keys; it decides nothing itself. The board covers the
+// whole main window, so its controls sit at window coordinates.
+//
+// Keyboard: when a screen opens, the focus goes where the next key belongs (the answer area of
+// a question, "Proceed" of a result screen, the submit button of the end panel); the bet and
+// guess fields get it when the engine asks.
 class TGameBoard final : public QWidget {
     Q_OBJECT
 
@@ -34,6 +39,10 @@ public:
 
     // Shows the engine's present state.
     void render();
+
+    // The keys 1 to 4 (also on the keypad) press that answer button while the answers are
+    // shown; true when the key was used. The window passes its keys here first.
+    bool answerKey(const QKeyEvent& event);
 
     // The current guesses as typed.
     std::array<QString, kMaxPlayers> guesses() const;
@@ -55,6 +64,7 @@ private:
     void renderQuestionArea(const GameView& view);
     void betEntered();
     void focusTarget(FocusTarget target);
+    void placeFocus(const GameView& view);
 
     GameEngine& m_engine;
     QWidget* m_frame = nullptr;
@@ -75,6 +85,7 @@ private:
     QLabel* m_currentPlayer = nullptr;
     TSelectAllEdit* m_bet = nullptr;
     QWidget* m_goOnPanel = nullptr;
+    QPushButton* m_goOn = nullptr;
     QWidget* m_endPanel = nullptr;
     QLabel* m_endText = nullptr;
     QPushButton* m_submitButton = nullptr;
@@ -101,6 +112,10 @@ private:
     QLabel* m_endImage = nullptr;
     QLabel* m_winner = nullptr;
     QLabel* m_footnote = nullptr;
+
+    // The screen and panel the focus was last placed for.
+    Screen m_focusScreen = Screen::XUnsichtbar;
+    SidePanel m_focusPanel = SidePanel::None;
 };
 
 }  // namespace trivanto

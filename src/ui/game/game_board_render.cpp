@@ -120,6 +120,7 @@ void TGameBoard::render() {
     m_countdown->setText(view.countdownText);
 
     renderQuestionArea(view);
+    placeFocus(view);
 }
 
 void TGameBoard::renderSeats(const GameView& view) {

@@ -24,9 +24,12 @@ MainGame::MainGame(TMainForm& main, Services services, QObject* parent)
     hooks.SpielSpeichern = [this] { m_main.NochNichtFertig(); };
     main.setGameHooks(std::move(hooks));
 
-    // The result screens take the keyboard before their controls (Enter goes on).
+    // The result screens take the keyboard before their controls (Enter goes on); while the
+    // answers are shown, the digit keys press them wherever the focus is.
     connect(&main, &TShapedForm::keyPreview, this, [this](QKeyEvent* event) {
         if (m_engine->view().keyPreview && m_engine->FormKeyPress(event->key())) {
+            event->accept();
+        } else if (m_board->answerKey(*event)) {
             event->accept();
         }
     });

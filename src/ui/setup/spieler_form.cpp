@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QStyledItemDelegate>
 
 #include "core/app/help_viewer.h"
 #include "ui/app/window_text_applier.h"
@@ -25,7 +26,35 @@ namespace {
 constexpr int kColumnLeft = 24;
 constexpr int kColumnStep = 146;
 constexpr int kPictureTop = 74;
-constexpr int kCategoryTop = 268;
+
+// The category half: the list on the left, and a right column whose rows end with OK and
+// Cancel on the list's bottom line. The list shows whole lines only.
+constexpr int kCategoryTop = 260;
+constexpr int kListTop = 282;
+constexpr int kListWidth = 350;
+constexpr int kListRows = 10;
+constexpr int kListRowHeight = 17;
+constexpr int kListHeight = kListRows * kListRowHeight + 2;  // and a 1-pixel border
+constexpr int kRightLeft = kColumnLeft + kListWidth + 20;
+constexpr int kRightWidth = 202;
+constexpr int kCountHeight = 18;
+constexpr int kValueWidth = 40;
+constexpr int kSelectTop = kListTop + 2 * kCountHeight + 2 + 8;
+constexpr int kSelectHeight = 24;
+constexpr int kLengthTop = kSelectTop + 2 * kSelectHeight + 6 + 10;
+constexpr int kLengthHeight = 24;
+constexpr int kLengthComboWidth = 62;
+constexpr int kButtonHeight = 28;
+constexpr int kButtonGap = 8;
+
+// Every category line has the same height, whatever the style, so the list fits whole lines.
+class CategoryLineDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kListRowHeight};
+    }
+};
 
 QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QFont& font,
                   const QColor& colour = Theme::kText) {
@@ -45,7 +74,8 @@ TPictureButton* makeArrow(QWidget* parent, const QString& name, artwork::ToolPic
     button->setPictures(artwork::toolPicture(picture), artwork::toolPicture(picture, true));
     button->setFixedSize(artwork::kToolPictureSize);
     button->move(at);
-    button->setFocusPolicy(Qt::NoFocus);
+    // A Tab stop after the names; the mouse does not take the focus from a name field.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -76,6 +106,7 @@ TSpielerForm::TSpielerForm(SpielerFormContext context, QWidget* parent)
     buildPlayers();
     buildCategories();
     buildButtons();
+    buildTabOrder();
     // The design captions, until the language table replaces them.
     applyWindowTexts(this, resolvedWindowTexts(QStringLiteral("TSpielerForm"), Language::Deutsch));
 
@@ -162,32 +193,44 @@ void TSpielerForm::buildCategories() {
     makeLabel(this, QStringLiteral("Label5"), {kColumnLeft, kCategoryTop, 380, 20}, boldBody());
     m_categories = new QListWidget(this);
     m_categories->setObjectName(QStringLiteral("Rubrikwahl"));
-    m_categories->setGeometry(kColumnLeft, kCategoryTop + 22, 370, 168);
+    m_categories->setGeometry(kColumnLeft, kListTop, kListWidth, kListHeight);
     m_categories->setSelectionMode(QAbstractItemView::NoSelection);
+    m_categories->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_categories->setUniformItemSizes(true);
+    m_categories->setItemDelegate(new CategoryLineDelegate(m_categories));
     m_categories->setFont(Theme::bodyFont());
     m_categories->setStyleSheet(
-        QStringLiteral("QListWidget::indicator { width: 12px; height: 12px; border: 1px solid %1;"
+        QStringLiteral("QListWidget { border: 1px solid %3; border-radius: 4px; }"
+                       "QListWidget:focus { border-color: %1; }"
+                       "QListWidget::indicator { width: 12px; height: 12px; border: 1px solid %1;"
                        " border-radius: 3px; background: %2; }"
                        "QListWidget::indicator:checked { image: url(:/trivanto/check.svg); }")
-            .arg(Theme::kGold.name(), Theme::kMidnight.name()));
+            .arg(Theme::kGold.name(), Theme::kMidnight.name(), Theme::kPanelLight.name()));
     connect(m_categories, &QListWidget::itemClicked, this, &TSpielerForm::RubrikwahlClick);
 
-    const int right = kColumnLeft + 370 + 18;
-    const int valueLeft = right + 150;
-    makeLabel(this, QStringLiteral("Label3"), {right, kCategoryTop + 22, 150, 20},
+    const int valueLeft = kRightLeft + kRightWidth - kValueWidth;
+    const int labelWidth = kRightWidth - kValueWidth - 6;
+    const int secondCount = kListTop + kCountHeight + 2;
+    makeLabel(this, QStringLiteral("Label3"), {kRightLeft, kListTop, labelWidth, kCountHeight},
               Theme::bodyFont());
-    m_categoryCount = makeLabel(this, QStringLiteral("AnzRubLabel"),
-                                {valueLeft, kCategoryTop + 22, 40, 20}, boldBody(), Theme::kGold);
-    makeLabel(this, QStringLiteral("Label4"), {right, kCategoryTop + 44, 150, 20},
+    m_categoryCount =
+        makeLabel(this, QStringLiteral("AnzRubLabel"),
+                  {valueLeft, kListTop, kValueWidth, kCountHeight}, boldBody(), Theme::kGold);
+    makeLabel(this, QStringLiteral("Label4"), {kRightLeft, secondCount, labelWidth, kCountHeight},
               Theme::bodyFont());
-    m_questionCount = makeLabel(this, QStringLiteral("AnzFragLabel"),
-                                {valueLeft, kCategoryTop + 44, 40, 20}, boldBody(), Theme::kGold);
+    m_questionCount =
+        makeLabel(this, QStringLiteral("AnzFragLabel"),
+                  {valueLeft, secondCount, kValueWidth, kCountHeight}, boldBody(), Theme::kGold);
+    for (QLabel* value : {m_categoryCount, m_questionCount}) {
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+
     auto* all = new TFlatButton(this);
     all->setObjectName(QStringLiteral("AllesButton"));
-    all->setGeometry(right, kCategoryTop + 70, 190, 26);
+    all->setGeometry(kRightLeft, kSelectTop, kRightWidth, kSelectHeight);
     auto* none = new TFlatButton(this);
     none->setObjectName(QStringLiteral("NichtsButton"));
-    none->setGeometry(right, kCategoryTop + 100, 190, 26);
+    none->setGeometry(kRightLeft, kSelectTop + kSelectHeight + 6, kRightWidth, kSelectHeight);
     connect(all, &QAbstractButton::clicked, this, [this] {
         m_setup.categories().AllesButtonClick(m_setup.players().PlayerCount());
         renderCategories();
@@ -196,24 +239,55 @@ void TSpielerForm::buildCategories() {
         m_setup.categories().NichtsButtonClick(m_setup.players().PlayerCount());
         renderCategories();
     });
-    makeLabel(this, QStringLiteral("Label6"), {right, kCategoryTop + 130, 126, 24},
-              Theme::bodyFont());
+
+    auto* lengthLabel =
+        makeLabel(this, QStringLiteral("Label6"),
+                  {kRightLeft, kLengthTop, kRightWidth - kLengthComboWidth - 8, kLengthHeight},
+                  Theme::bodyFont());
+    lengthLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_length = new QComboBox(this);
     m_length->setObjectName(QStringLiteral("MaxCombo"));
     m_length->setEditable(true);
     m_length->setInsertPolicy(QComboBox::NoInsert);
-    m_length->setGeometry(right + 126, kCategoryTop + 130, 64, 24);
+    m_length->setGeometry(kRightLeft + kRightWidth - kLengthComboWidth, kLengthTop,
+                          kLengthComboWidth, kLengthHeight);
 }
 
 void TSpielerForm::buildButtons() {
+    // OK and Cancel share the list's bottom line.
+    const int top = kListTop + kListHeight - kButtonHeight;
+    const int width = (kRightWidth - kButtonGap) / 2;
     auto* ok = new TFlatButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setGeometry(width() - 226, height() - 40, 94, 28);
+    ok->setGeometry(kRightLeft, top, width, kButtonHeight);
     auto* cancel = new TFlatButton(this);
     cancel->setObjectName(QStringLiteral("AbbrechenButton"));
-    cancel->setGeometry(width() - 124, height() - 40, 94, 28);
+    cancel->setGeometry(kRightLeft + kRightWidth - width, top, width, kButtonHeight);
     connect(ok, &QAbstractButton::clicked, this, &TSpielerForm::OKButtonClick);
     connect(cancel, &QAbstractButton::clicked, this, &TSpielerForm::AbbrechenButtonClick);
+}
+
+void TSpielerForm::buildTabOrder() {
+    // Player count, names, the picture controls of each player, random order, then the
+    // categories from the list down to OK and Cancel. Disabled and hidden ones are skipped.
+    QList<QWidget*> chain;
+    for (const PlayerControls& p : m_players) {
+        chain << p.count;
+    }
+    for (const PlayerControls& p : m_players) {
+        chain << p.name;
+    }
+    for (const PlayerControls& p : m_players) {
+        chain << p.previous << p.ownPicture << p.next;
+    }
+    chain << m_random << m_categories;
+    for (const char* name :
+         {"AllesButton", "NichtsButton", "MaxCombo", "OKButton", "AbbrechenButton"}) {
+        chain << findChild<QWidget*>(QLatin1String(name));
+    }
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
 }
 
 }  // namespace trivanto

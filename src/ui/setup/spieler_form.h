@@ -37,6 +37,8 @@ struct SpielerFormContext {
 
 // The new-game window: player count, names and pictures, random order, the category list,
 // the game length and "OK". Shown modally from "New Game"; the rules live in NewGameSetup.
+// Keyboard: Enter starts the game like "OK" (on a focused push button it presses that button),
+// Space ticks the current category line, Escape closes, F1 opens the help.
 class TSpielerForm final : public TShapedForm {
     Q_OBJECT
 
@@ -61,6 +63,7 @@ private:
     void buildPlayers();
     void buildCategories();
     void buildButtons();
+    void buildTabOrder();
 
     void renderPlayers();
     void renderCategories();

@@ -1,9 +1,11 @@
 // The new-game window's handlers and the rendering of the setup's state.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QRadioButton>
 
 #include "core/app/file_dialogs.h"
 #include "core/app/help_viewer.h"
@@ -38,6 +40,9 @@ void TSpielerForm::FormActivate() {
     renderPlayers();
     rebuildCategoryList();
     rebuildGameLengths();
+    // The keyboard starts at the top of the tab order: the player count.
+    m_players[static_cast<std::size_t>(m_setup.players().PlayerCount() - 1)].count->setFocus(
+        Qt::OtherFocusReason);
 }
 
 void TSpielerForm::renderPlayers() {
@@ -159,6 +164,31 @@ void TSpielerForm::formKeyPress(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         event->accept();
         m_context.help.HelpJump(helpTopic());
+        return;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier || event->isAutoRepeat()) {
+        TShapedForm::formKeyPress(event);
+        return;
+    }
+    QWidget* focus = focusWidget();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        // A push button with the focus is pressed; anywhere else Enter means "OK".
+        auto* button = qobject_cast<QAbstractButton*>(focus);
+        if (button != nullptr && qobject_cast<QCheckBox*>(focus) == nullptr &&
+            qobject_cast<QRadioButton*>(focus) == nullptr) {
+            button->click();
+        } else {
+            OKButtonClick();
+        }
+        return;
+    }
+    if (event->key() == Qt::Key_Space && focus == m_categories) {
+        event->accept();
+        if (QListWidgetItem* item = m_categories->currentItem()) {
+            RubrikwahlClick(item);
+        }
         return;
     }
     TShapedForm::formKeyPress(event);

@@ -1,6 +1,7 @@
 #include "ui/widgets/t_picture_button.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "ui/widgets/theme.h"
@@ -86,10 +87,12 @@ void TPictureButton::paintEvent(QPaintEvent* /*event*/) {
     const bool active = enabled && (m_hovered || isDown() || isChecked());
 
     if (hasFocus()) {
-        QPen pen(Theme::kGoldLight, 1, Qt::DotLine);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+        // A plate and a solid rim, so the keyboard focus reads at a glance on any background.
+        QColor plate = Theme::kGoldLight;
+        plate.setAlpha(48);
+        painter.setPen(QPen(Theme::kGoldLight, 1.5));
+        painter.setBrush(plate);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5);
     }
 
     QRect target = pictureRect();
@@ -116,6 +119,20 @@ void TPictureButton::paintEvent(QPaintEvent* /*event*/) {
         }
         painter.drawText(caption, flags | Qt::TextShowMnemonic, text());
     }
+}
+
+void TPictureButton::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the button like Space; a held key presses it once.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void TPictureButton::enterEvent(QEnterEvent* event) {

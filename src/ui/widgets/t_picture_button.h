@@ -6,7 +6,8 @@
 namespace trivanto {
 
 // A button drawn from a picture that shows a second picture while the mouse is over it, with
-// an optional caption below or beside the picture. The hint is the ordinary tool tip.
+// an optional caption below or beside the picture. The hint is the ordinary tool tip. With the
+// keyboard focus it shows a gold plate, and Space or Enter presses it.
 class TPictureButton : public QAbstractButton {
     Q_OBJECT
 
@@ -32,6 +33,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -71,11 +71,15 @@ bool TShapedForm::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget != nullptr && widget->window() == this) {
             auto* keyEvent = static_cast<QKeyEvent*>(event);
+            const bool accepted = keyEvent->isAccepted();
             keyEvent->ignore();
             formKeyPress(keyEvent);
             if (keyEvent->isAccepted()) {
                 return true;
             }
+            // Left as it came: an ignored key travels on to the parents, and Tab handled by
+            // the control would then move the focus a second time.
+            keyEvent->setAccepted(accepted);
         }
     }
     return QWidget::eventFilter(watched, event);

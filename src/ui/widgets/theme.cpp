@@ -68,6 +68,7 @@ QLineEdit, QTextBrowser, QTextEdit, QPlainTextEdit, QListWidget, QListView, QTre
 }
 QLineEdit { padding: 1px 4px; }
 QLineEdit:focus, QComboBox:focus, QListWidget:focus, QTextBrowser:focus { border: 1px solid @gold; }
+QComboBox:focus { background: @panel; }
 QLineEdit:disabled, QComboBox:disabled, QListWidget:disabled { color: @muted; background: @navy; }
 QListWidget::item { padding: 1px 3px; }
 QListWidget::item:hover { background: @panel; }
@@ -87,6 +88,9 @@ QCheckBox::indicator:hover, QRadioButton::indicator:hover { background: @panel; 
 QCheckBox::indicator:checked { image: url(:/trivanto/check.svg); }
 QRadioButton::indicator:checked { image: url(:/trivanto/radio_dot.svg); }
 QCheckBox::indicator:disabled, QRadioButton::indicator:disabled { border-color: @panelLight; }
+QCheckBox:focus, QRadioButton:focus { color: @goldLight; }
+QCheckBox::indicator:focus, QRadioButton::indicator:focus { border: 2px solid @text; width: 11px; height: 11px; }
+QListWidget::item:focus { border: 1px solid @goldLight; border-radius: 3px; }
 QScrollBar:vertical { background: @midnight; width: 11px; margin: 0; border-radius: 5px; }
 QScrollBar:horizontal { background: @midnight; height: 11px; margin: 0; border-radius: 5px; }
 QScrollBar::handle { background: @panelLight; border-radius: 4px; margin: 2px; }
