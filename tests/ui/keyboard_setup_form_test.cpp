@@ -17,7 +17,7 @@
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
 #include "keyboard_keys.h"
-#include "setup_category_files.h"
+#include "setup_form_fixture.h"
 #include "support/instant_clock.h"
 #include "support/recording_help_viewer.h"
 #include "support/recording_message_dialog.h"
@@ -37,43 +37,8 @@ using keyboardtest::type;
 
 // The new-game window on fakes, opened as "New Game" opens it (without the modal loop), driven
 // by keys sent to the control with the focus.
-class KeyboardSetupFormTest : public ::testing::Test {
+class KeyboardSetupFormTest : public SetupFormFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(tmp.isValid());
-        QDir(tmp.path()).mkpath(QStringLiteral("prog"));
-        QDir(tmp.path()).mkpath(QStringLiteral("win"));
-        catalogue.SetEnglishTexts();
-        // Animals 5, Bridges 5 and 2 estimations, Cities 12: 22 for one player.
-        setuptest::writeCategory(prog(), QStringLiteral("Animals"), 5);
-        setuptest::writeCategory(prog(), QStringLiteral("Bridges"), 5, 2);
-        setuptest::writeCategory(prog(), QStringLiteral("Cities"), 12);
-        cues = std::make_unique<SoundCues>(settings, sound, prog());
-        const QString win = tmp.filePath(QStringLiteral("win"));
-        engine = std::make_unique<GameEngine>(
-            GameServices{settings, clock, random, dialog, *cues, catalogue, win});
-        SetupServices services{settings, clock, random, dialog, *cues, catalogue, prog(), win};
-        waiting = std::make_unique<TWartenForm>();
-        form = std::make_unique<TSpielerForm>(
-            SpielerFormContext{services, *engine, help, files, waiting.get(), {}});
-        applyWindowTexts(form.get(),
-                         resolvedWindowTexts(QStringLiteral("TSpielerForm"), Language::Englisch));
-        reopen();
-    }
-
-    void reopen() {
-        form->FormActivate();
-        form->show();
-    }
-    QString prog() const { return tmp.filePath(QStringLiteral("prog")) + QLatin1Char('/'); }
-
-    template <typename T = QWidget>
-    T* control(const char* name) {
-        T* found = form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QString label(const char* name) { return control<QLabel>(name)->text(); }
     QListWidget* list() { return control<QListWidget>("Rubrikwahl"); }
     // The draws of a one-player game of 20: the first question still left each time, then
     // one joker on slot 5.
@@ -83,20 +48,6 @@ protected:
         }
         random.push({1, 5});
     }
-
-    QTemporaryDir tmp;
-    MemorySettingsStore settings;
-    InstantClock clock;
-    ScriptedRandom random;
-    RecordingMessageDialog dialog;
-    RecordingSoundBackend sound;
-    RecordingHelpViewer help;
-    ScriptedFileDialogs files;
-    MessageCatalogue catalogue;
-    std::unique_ptr<SoundCues> cues;
-    std::unique_ptr<GameEngine> engine;
-    std::unique_ptr<TWartenForm> waiting;
-    std::unique_ptr<TSpielerForm> form;
 };
 
 TEST_F(KeyboardSetupFormTest, EnterStartsTheGameLikeOkExceptOnAnotherButton) {

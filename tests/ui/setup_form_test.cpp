@@ -18,7 +18,7 @@
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
 #include "core/setup/player_setup.h"
-#include "setup_category_files.h"
+#include "setup_form_fixture.h"
 #include "support/instant_clock.h"
 #include "support/recording_help_viewer.h"
 #include "support/recording_message_dialog.h"
@@ -36,42 +36,14 @@ namespace {
 using setuptest::writeCategory;
 
 // The new-game window on fakes, opened the way "New Game" opens it (without the modal loop).
-class SetupFormTest : public ::testing::Test {
+class SetupFormTest : public SetupFormFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(tmp.isValid());
-        QDir(tmp.path()).mkpath(QStringLiteral("prog"));
-        QDir(tmp.path()).mkpath(QStringLiteral("win"));
-        catalogue.SetEnglishTexts();
-        // Titles sort as the file names: A, B, C.
-        writeCategory(prog(), QStringLiteral("Animals"), 5);
-        writeCategory(prog(), QStringLiteral("Bridges"), 5, 2);
-        writeCategory(prog(), QStringLiteral("Cities"), 12);
-        cues = std::make_unique<SoundCues>(settings, sound, prog());
-        const QString win = tmp.filePath(QStringLiteral("win"));
-        engine = std::make_unique<GameEngine>(
-            GameServices{settings, clock, random, dialog, *cues, catalogue, win});
-        SetupServices services{settings, clock, random, dialog, *cues, catalogue, prog(), win};
-        waiting = std::make_unique<TWartenForm>();
-        form = std::make_unique<TSpielerForm>(SpielerFormContext{
-            services, *engine, help, files, waiting.get(), [this] { ++infoShown; }});
-        applyWindowTexts(form.get(),
-                         resolvedWindowTexts(QStringLiteral("TSpielerForm"), Language::Englisch));
-        form->FormActivate();
-        form->show();
+        SetupFormFixture::SetUp();
         QApplication::setActiveWindow(form.get());
     }
 
-    QString prog() const { return tmp.filePath(QStringLiteral("prog")) + QLatin1Char('/'); }
-
-    template <typename T = QWidget>
-    T* control(const QString& name) {
-        T* found = form->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
     void click(const QString& name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    QString label(const QString& name) { return control<QLabel>(name)->text(); }
     QImage image(int n) {
         return control<QLabel>(QStringLiteral("Image%1").arg(n))->pixmap().toImage();
     }
@@ -86,21 +58,6 @@ protected:
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, name);
     }
-
-    QTemporaryDir tmp;
-    MemorySettingsStore settings;
-    InstantClock clock;
-    ScriptedRandom random;
-    RecordingMessageDialog dialog;
-    RecordingSoundBackend sound;
-    RecordingHelpViewer help;
-    ScriptedFileDialogs files;
-    MessageCatalogue catalogue;
-    std::unique_ptr<SoundCues> cues;
-    std::unique_ptr<GameEngine> engine;
-    std::unique_ptr<TWartenForm> waiting;
-    std::unique_ptr<TSpielerForm> form;
-    int infoShown = 0;
 };
 
 TEST_F(SetupFormTest, FirstOpeningShowsDefaultsAndTheCategories) {
