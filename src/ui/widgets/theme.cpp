@@ -1,5 +1,7 @@
 #include "ui/widgets/theme.h"
 
+#include "ui/widgets/artwork.h"
+
 #include <QApplication>
 #include <QPalette>
 
@@ -133,6 +135,7 @@ QMenu::item:selected { background: @gold; color: @textDark; }
 
 void Theme::apply(QApplication& app) {
     initArtworkResources();
+    app.setWindowIcon(artwork::programIcon());
     app.setFont(bodyFont());
     QPalette palette = app.palette();
     palette.setColor(QPalette::Window, kNavy);
