@@ -19,6 +19,9 @@ class NoWaitClock final : public Clock {
 public:
     qint64 tickMs() const override { return 0; }
     QDateTime now() const override { return QDateTime(QDate(2024, 1, 1), QTime(12, 0)); }
+    std::unique_ptr<Timer> createTimer(std::function<void()>, TimerMode) override {
+        return nullptr;  // the pool build sets no timers
+    }
     void wait(int) override {}
 };
 

@@ -11,7 +11,7 @@
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
 #include "core/questions/question_file.h"
-#include "support/instant_clock.h"
+#include "support/manual_clock.h"
 #include "support/recording_message_dialog.h"
 #include "support/recording_sound_backend.h"
 #include "support/scripted_random.h"
@@ -92,7 +92,7 @@ protected:
 
     QTemporaryDir dir;
     MemorySettingsStore settings;
-    InstantClock clock;
+    ManualClock clock;
     ScriptedRandom random;
     RecordingMessageDialog dialog;
     RecordingSoundBackend backend;

@@ -12,7 +12,7 @@
 #include "core/game/game_engine.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
-#include "support/instant_clock.h"
+#include "support/manual_clock.h"
 #include "support/recording_message_dialog.h"
 #include "support/recording_sound_backend.h"
 #include "support/scripted_random.h"
@@ -89,7 +89,7 @@ protected:
 
     QTemporaryDir dir;
     MemorySettingsStore settings;
-    InstantClock clock;
+    ManualClock clock;
     ScriptedRandom random;
     RecordingMessageDialog dialog;
     RecordingSoundBackend sound;

@@ -12,7 +12,7 @@
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
 #include "setup_category_files.h"
-#include "support/instant_clock.h"
+#include "support/manual_clock.h"
 #include "support/recording_help_viewer.h"
 #include "support/recording_message_dialog.h"
 #include "support/recording_sound_backend.h"
@@ -71,7 +71,7 @@ protected:
 
     QTemporaryDir tmp;
     MemorySettingsStore settings;
-    InstantClock clock;
+    ManualClock clock;
     ScriptedRandom random;
     RecordingMessageDialog dialog;
     RecordingSoundBackend sound;

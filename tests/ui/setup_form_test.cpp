@@ -19,7 +19,7 @@
 #include "core/lang/message_catalogue.h"
 #include "core/setup/player_setup.h"
 #include "setup_form_fixture.h"
-#include "support/instant_clock.h"
+#include "support/manual_clock.h"
 #include "support/recording_help_viewer.h"
 #include "support/recording_message_dialog.h"
 #include "support/recording_sound_backend.h"

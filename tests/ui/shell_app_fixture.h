@@ -11,7 +11,7 @@
 
 #include "core/app/app_environment.h"
 #include "core/app/memory_settings_store.h"
-#include "support/instant_clock.h"
+#include "support/manual_clock.h"
 #include "support/recording_help_viewer.h"
 #include "support/recording_message_dialog.h"
 #include "support/recording_plain_message_box.h"
@@ -81,7 +81,7 @@ protected:
     }
 
     MemorySettingsStore settings;
-    InstantClock clock;
+    ManualClock clock;
     ScriptedRandom random;
     RecordingSoundBackend sound;
     ScriptedConnectionBackend connections;

@@ -4,7 +4,7 @@
 
 #include "core/app/real_clock.h"
 #include "core/app/real_random.h"
-#include "support/instant_clock.h"
+#include "support/manual_clock.h"
 
 namespace trivanto {
 namespace {
@@ -19,8 +19,20 @@ TEST(RealClock, WaitKeepsTheEventLoopRunning) {
     EXPECT_GE(clock.tickMs() - before, 5);
 }
 
+TEST(RealClock, TimersRunOnTheEventLoopNotInsideStart) {
+    RealClock clock;
+    int fired = 0;
+    auto timer = clock.createTimer([&] { ++fired; }, TimerMode::SingleShot);
+    timer->start(0);
+    EXPECT_EQ(fired, 0);
+    EXPECT_TRUE(timer->isActive());
+    clock.wait(5);
+    EXPECT_EQ(fired, 1);
+    EXPECT_FALSE(timer->isActive());
+}
+
 TEST(RealRandom, DrawsStayInRangeAndTheSeedComesFromTheClock) {
-    InstantClock clock;
+    ManualClock clock;
     RealRandom a(clock);
     RealRandom b(clock);
     for (int i = 0; i < 200; ++i) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 
 namespace trivanto {
 
@@ -15,6 +16,29 @@ qint64 RealClock::tickMs() const {
 
 QDateTime RealClock::now() const {
     return QDateTime::currentDateTime();
+}
+
+namespace {
+
+class QtTimer final : public Timer {
+public:
+    QtTimer(std::function<void()> timeout, TimerMode mode) {
+        m_timer.setSingleShot(mode == TimerMode::SingleShot);
+        m_timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout, std::move(timeout));
+    }
+    void start(int ms) override { m_timer.start(std::max(ms, 0)); }
+    void stop() override { m_timer.stop(); }
+    bool isActive() const override { return m_timer.isActive(); }
+
+private:
+    QTimer m_timer;
+};
+
+}  // namespace
+
+std::unique_ptr<Timer> RealClock::createTimer(std::function<void()> timeout, TimerMode mode) {
+    return std::make_unique<QtTimer>(std::move(timeout), mode);
 }
 
 void RealClock::wait(int ms) {

@@ -6,13 +6,13 @@
 
 namespace trivanto {
 
-// The system clock. wait() runs the event loop until the time has passed, so timers fire and
-// windows repaint during the splash wait and the game's pauses.
+// The system clock; its timers are QTimers on the thread that creates them.
 class RealClock final : public Clock {
 public:
     RealClock();
     qint64 tickMs() const override;
     QDateTime now() const override;
+    std::unique_ptr<Timer> createTimer(std::function<void()> timeout, TimerMode mode) override;
     void wait(int ms) override;
 
 private:
