@@ -155,6 +155,18 @@ constexpr CatalogueEntry kEntries[] = {
      u"Trivanto could not read the questions of the new game. Please start the game again."},
     {Msg::MsgPictureUnreadable,
      u"Trivanto cannot show this file as a picture. Please choose a BMP, PNG or JPEG picture."},
+    {Msg::MsgCatalogueDamaged,
+     u"The list of packages from the update server is damaged or empty. Please try the online "
+     u"update again later."},
+    {Msg::MsgPackageDamaged,
+     u"This package arrived damaged and was not installed, so none of its files were changed: "},
+    {Msg::MsgPackageUnavailable,
+     u"This package cannot be installed, because the list of packages describes it wrongly."},
+    {Msg::MsgSelectionFull,
+     u"No more packages can be selected for one update. Please install the selected ones first."},
+    {Msg::MsgStartFileRefused,
+     u"Trivanto does not open this file of the update, because it is not a document in the "
+     u"program folder: "},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

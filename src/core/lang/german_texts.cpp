@@ -159,6 +159,21 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgPictureUnreadable,
      u"Trivanto kann diese Datei nicht als Bild anzeigen. Bitte wählen Sie ein BMP-, PNG- oder "
      u"JPEG-Bild."},
+    {Msg::MsgCatalogueDamaged,
+     u"Die Liste der Datenpakete vom Updateserver ist beschädigt oder leer. Bitte versuchen Sie "
+     u"das Onlineupdate später noch einmal."},
+    {Msg::MsgPackageDamaged,
+     u"Dieses Datenpaket ist beschädigt angekommen und wurde nicht installiert; keine seiner "
+     u"Dateien wurde verändert: "},
+    {Msg::MsgPackageUnavailable,
+     u"Dieses Datenpaket kann nicht installiert werden, weil die Liste der Datenpakete es "
+     u"fehlerhaft beschreibt."},
+    {Msg::MsgSelectionFull,
+     u"Für ein Update können nicht mehr Datenpakete ausgewählt werden. Bitte installieren Sie "
+     u"zuerst die ausgewählten."},
+    {Msg::MsgStartFileRefused,
+     u"Trivanto öffnet diese Datei des Updates nicht, weil sie kein Dokument im Programmordner "
+     u"ist: "},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

@@ -111,6 +111,11 @@ constexpr const char* kKeyNames[] = {
     "MsgCategoryUnreadable",
     "MsgGameListUnreadable",
     "MsgPictureUnreadable",
+    "MsgCatalogueDamaged",
+    "MsgPackageDamaged",
+    "MsgPackageUnavailable",
+    "MsgSelectionFull",
+    "MsgStartFileRefused",
 };
 
 static_assert(std::size(kKeyNames) == static_cast<std::size_t>(kMsgCount), "one name per key");

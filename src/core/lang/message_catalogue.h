@@ -109,6 +109,11 @@ enum class Msg {
     MsgCategoryUnreadable,
     MsgGameListUnreadable,
     MsgPictureUnreadable,
+    MsgCatalogueDamaged,
+    MsgPackageDamaged,
+    MsgPackageUnavailable,
+    MsgSelectionFull,
+    MsgStartFileRefused,
     Count
 };
 

@@ -229,6 +229,10 @@ QByteArray TIniDocument::toBytes() const {
     return m_impl->serialise();
 }
 
+bool TIniDocument::hasSection(const QString& section) const {
+    return m_impl->index.contains(cut(section).toCaseFolded());
+}
+
 bool TIniDocument::isChanged() const {
     return m_impl->changed;
 }

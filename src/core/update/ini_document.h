@@ -38,6 +38,9 @@ public:
     // The text Flush() would write: sections with lines, CRLF endings, Windows-1252.
     QByteArray toBytes() const;
 
+    // Whether a section of that name was read or written (letter case ignored).
+    bool hasSection(const QString& section) const;
+
     bool isChanged() const;
     // Number of sections held (after duplicates were dropped).
     int sectionCount() const;
