@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 
@@ -160,14 +161,22 @@ struct ArchiveInstaller::Impl {
         QSet<QString> targets;
         for (zip_int64_t i = 0; i < count; ++i) {
             const auto index = zip_uint64_t(i);
-            const char* raw = zip_get_name(zip, index, ZIP_FL_ENC_GUESS);
+            // The stored bytes first: guessing the code page turns control characters into
+            // harmless-looking symbols (0x01 into a smiley).
+            const char* raw = zip_get_name(zip, index, ZIP_FL_ENC_RAW);
+            const char* guessed = zip_get_name(zip, index, ZIP_FL_ENC_GUESS);
             zip_stat_t st;
             zip_stat_init(&st);
-            if (raw == nullptr || zip_stat_index(zip, index, 0, &st) != 0) {
+            if (raw == nullptr || guessed == nullptr || zip_stat_index(zip, index, 0, &st) != 0) {
                 fail(QStringLiteral("damaged archive (entry %1 unreadable)").arg(i));
                 return;
             }
-            const QString name = QString::fromUtf8(raw);
+            const QString name = QString::fromUtf8(guessed);
+            if (std::any_of(raw, raw + std::strlen(raw),
+                            [](char c) { return quint8(c) < 0x20 || c == 0x7f; })) {
+                report.skipped.push_back({name, QStringLiteral("control characters in the name")});
+                continue;
+            }
             const ArchiveEntryTarget target = archiveEntryTarget(name);
             if (target.kind == ArchiveEntryTarget::Kind::Folder) {
                 continue;

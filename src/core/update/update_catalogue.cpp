@@ -48,7 +48,8 @@ CataloguePackage readPackage(TIniDocument& doc, const QString& section, int k) {
     p.text = doc.ReadValue(section, key("SubItemText", k), {});
     p.fileName = doc.ReadValue(section, key("SubItemFilename", k), {});
     p.startFile = doc.ReadValue(section, key("SubItemStart", k), {});
-    const QString digest = doc.ReadValue(section, key("SubItemSha256", k), {}).trimmed().toLower();
+    const QString digest =
+        doc.ReadValue(section, key("SubItemChecksum", k), {}).trimmed().toLower();
     if (p.fileName.isEmpty()) {
         p.problem = QStringLiteral("no package file");
     } else if (const NameProblem problem = packageFileNameProblem(p.fileName); !problem.isEmpty()) {

@@ -18,7 +18,7 @@ struct CataloguePackage {
     QString text;       // SubItemTextK: the description under the list
     QString fileName;   // SubItemFilenameK: the archive on the server
     QString startFile;  // SubItemStartK: opened after the update; empty for none
-    // SubItemSha256K: the archive's SHA-256 as 64 lower-case hex digits; empty when the
+    // SubItemChecksumK: the archive's SHA-256 as 64 lower-case hex digits; empty when the
     // catalogue gives none (then the archive is installed unchecked, as before).
     QString sha256;
     // Why this package cannot be ticked (no or an unsafe file name, a malformed checksum);
