@@ -11,11 +11,11 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 
 #include "core/common/file_path.h"
 #include "core/update/file_name_policy.h"
+#include "core/update/update_files.h"
 
 namespace trivanto {
 namespace {
@@ -308,12 +308,9 @@ struct ArchiveInstaller::Impl {
         zip = nullptr;
         for (const PlannedFile& file : planned) {
             const QString target = filePath(folder, file.target);
-            std::error_code error;
-            std::filesystem::rename(QFile::encodeName(file.stagedPath).toStdString(),
-                                    QFile::encodeName(target).toStdString(), error);
-            if (error) {
+            if (const Status moved = replaceFile(file.stagedPath, target); !moved) {
                 fail(QStringLiteral("cannot install \"%1\" (%2); installed before it: %3")
-                         .arg(file.target, QString::fromLocal8Bit(error.message().c_str()),
+                         .arg(file.target, moved.error(),
                               report.installed.isEmpty() ? QStringLiteral("nothing")
                                                          : report.installed.join(", ")));
                 return;

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <filesystem>
 
 #include "core/app/message_dialog.h"
 #include "core/lang/message_catalogue.h"
@@ -10,17 +9,6 @@
 #include "core/update/update_files.h"
 
 namespace trivanto {
-namespace {
-
-bool replaceFile(const QString& from, const QString& to) {
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(from).toStdString(),
-                            QFile::encodeName(to).toStdString(), error);
-    return !error;
-}
-
-}  // namespace
-
 OnlineUpdate::OnlineUpdate(FileFetchPort& fetcher, Clock& clock, MessageDialog& dialog,
                            const MessageCatalogue& texts, QString progDir, Hooks hooks,
                            UnpackLimits limits)
@@ -59,7 +47,7 @@ void OnlineUpdate::catalogueFetched(bool ok, const std::function<void(CatalogueO
     const QString target = downloadPath(m_progDir, catalogueRemoteName(m_texts.settings()));
     const QString local = catalogueLocalPath(m_progDir);
     // The fresh catalogue replaces one left by an earlier run, which would be out of date.
-    if (!ok || !QFileInfo(target).isFile() || !replaceFile(target, local)) {
+    if (!ok || !QFileInfo(target).isFile() || !replaceFile(target, local).ok()) {
         QFile::remove(target);
         notify(m_hooks.connectionLost);
         m_dialog.notice(m_texts.text(Msg::MsgUpdateConnectFailed), 375, true);

@@ -1,5 +1,8 @@
 #include "core/update/update_files.h"
 
+#include <QFile>
+#include <filesystem>
+
 #include "core/common/file_path.h"
 #include "core/lang/message_catalogue.h"
 
@@ -28,4 +31,13 @@ QUrl updateUrl(const QString& updateBasePath, const QString& name) {
     return url;
 }
 
+Status replaceFile(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(from).toStdString(),
+                            QFile::encodeName(to).toStdString(), error);
+    if (error) {
+        return Status::failure(QString::fromLocal8Bit(error.message().c_str()));
+    }
+    return Status::success();
+}
 }  // namespace trivanto

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "core/common/result.h"
+
 namespace trivanto {
 
 struct LanguageSettings;
@@ -19,5 +21,7 @@ QString catalogueLocalPath(const QString& progDir);
 QString downloadPath(const QString& progDir, const QString& name);
 // UpdateBasePath (host, optional port and folder, no scheme) + name, as an http address.
 QUrl updateUrl(const QString& updateBasePath, const QString& name);
+// Renames `from` to `to` in one step, replacing a file of that name (both in one folder).
+Status replaceFile(const QString& from, const QString& to);
 
 }  // namespace trivanto
