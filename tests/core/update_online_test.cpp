@@ -54,6 +54,7 @@ protected:
         std::optional<Outcome> outcome;
         update->fetchCatalogue([&](Outcome o) { outcome = o; });
         EXPECT_EQ(fetcher.url(), QUrl("http://updates.test:8080/Orvalquest/update.ar2"));
+        EXPECT_EQ(fetcher.maxSize(), UpdateCatalogue::kMaxFileSize);
         fetcher.succeed(bytes);
         EXPECT_TRUE(outcome.has_value());
         return outcome.value_or(Outcome::FetchFailed);
@@ -94,6 +95,7 @@ TEST_F(OnlineUpdateTest, FromCatalogueToInstalledFilesAndTheirStartFile) {
 
     ASSERT_TRUE(update->startDownload());
     EXPECT_EQ(fetcher.url(), QUrl("http://updates.test:8080/Orvalquest/beta.zip"));
+    EXPECT_EQ(fetcher.maxSize(), DownloadRun::kMaxPackageSize);
     fetcher.succeed(beta);
     EXPECT_EQ(fetcher.url(), QUrl("http://updates.test:8080/Orvalquest/alpha.zip"));
     dialog.pushAnswer(AnswerNo);

@@ -6,8 +6,9 @@
 
 namespace trivanto {
 
-void ScriptedFileFetcher::fetch(const QUrl& url, const QString& targetPath, Progress progress,
-                                Done done) {
+void ScriptedFileFetcher::fetch(const QUrl& url, const QString& targetPath, qint64 maxSize,
+                                Progress progress, Done done) {
+    m_maxSize = maxSize;
     EXPECT_FALSE(m_pending) << "a second fetch while one runs";
     m_pending = true;
     m_url = url;

@@ -12,12 +12,14 @@ namespace trivanto {
 // A fetcher the test completes by hand: each fetch waits until the test says how it ended.
 class ScriptedFileFetcher final : public FileFetchPort {
 public:
-    void fetch(const QUrl& url, const QString& targetPath, Progress progress, Done done) override;
+    void fetch(const QUrl& url, const QString& targetPath, qint64 maxSize, Progress progress,
+               Done done) override;
     void cancel() override;
 
     bool busy() const { return m_pending; }
     const QUrl& url() const { return m_url; }
     const QString& target() const { return m_target; }
+    qint64 maxSize() const { return m_maxSize; }
     // Every address asked for, in order.
     const std::vector<QUrl>& requests() const { return m_requests; }
     int cancels() const { return m_cancels; }
@@ -34,6 +36,7 @@ private:
     bool m_pending = false;
     QUrl m_url;
     QString m_target;
+    qint64 m_maxSize = 0;
     Progress m_progress;
     Done m_done;
     std::vector<QUrl> m_requests;

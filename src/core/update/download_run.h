@@ -36,6 +36,9 @@ public:
         QString closingText;     // AbschlussmessageLabel, once finished
     };
 
+    // The largest package archive fetched.
+    static constexpr qint64 kMaxPackageSize = qint64(256) * 1024 * 1024;
+
     // `updateBasePath` is UpdateBasePath (host and folder, no scheme).
     DownloadRun(std::vector<SelectedPackage> packages, QString progDir, QString updateBasePath,
                 const MessageCatalogue& texts);

@@ -15,10 +15,11 @@ public:
     using Done = std::function<void(bool ok, const QString& error)>;
 
     virtual ~FileFetchPort() = default;
-    // Starts fetching `url` into `targetPath` and returns at once. `done` runs exactly once,
-    // later (never inside this call), unless cancel() comes first.
-    virtual void fetch(const QUrl& url, const QString& targetPath, Progress progress,
-                       Done done) = 0;
+    // Starts fetching `url` into `targetPath` and returns at once; a body larger than `maxSize`
+    // bytes fails. `done` runs exactly once, later (never inside this call), unless cancel()
+    // comes first.
+    virtual void fetch(const QUrl& url, const QString& targetPath, qint64 maxSize,
+                       Progress progress, Done done) = 0;
     // Stops a running fetch; its `done` does not run. Nothing happens when none runs.
     virtual void cancel() = 0;
 };

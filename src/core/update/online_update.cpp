@@ -39,7 +39,8 @@ void OnlineUpdate::fetchCatalogue(std::function<void(CatalogueOutcome)> done) {
     const QString target = downloadPath(m_progDir, name);
     QFile::remove(target);
     m_fetcher.fetch(
-        updateUrl(m_texts.settings().UpdateBasePath, name), target, {},
+        updateUrl(m_texts.settings().UpdateBasePath, name), target, UpdateCatalogue::kMaxFileSize,
+        {},
         [this, done = std::move(done)](bool ok, const QString&) { catalogueFetched(ok, done); });
 }
 
@@ -113,7 +114,7 @@ void OnlineUpdate::drive() {
             case DownloadRun::Action::Fetch:
                 notify(m_hooks.changed);
                 m_fetcher.fetch(
-                    run.fetchUrl(), run.fetchTarget(),
+                    run.fetchUrl(), run.fetchTarget(), DownloadRun::kMaxPackageSize,
                     [this](qint64 total, qint64 received) {
                         m_run->fetchProgress(total, received);
                         notify(m_hooks.changed);
