@@ -16,6 +16,9 @@ for name in $targets; do
     target=build-fuzz/fuzz/$name
     corpus=build-fuzz/corpus/$name
     mkdir -p "$corpus"
+    # The checked-in seeds (fuzz/seeds/NAME) start the corpus; new finds go to build-fuzz.
+    seeds=fuzz/seeds/${name#fuzz_}
+    [ -d "$seeds" ] || seeds=
     echo "fuzzing $name for ${seconds}s"
-    "$target" -max_total_time="$seconds" -rss_limit_mb=2048 "$corpus" 2>&1 | tail -n 3
+    "$target" -max_total_time="$seconds" -rss_limit_mb=2048 "$corpus" $seeds 2>&1 | tail -n 3
 done

@@ -290,9 +290,12 @@ TEST_F(FileFetcherTest, SecondStartWhileRunningChangesNothing) {
     EXPECT_TRUE(m_fetcher.isRunning());
 
     QSignalSpy ended(&m_relay, &EventRelay::fired);
+    QSignalSpy closed(&m_server, &LoopbackHttpServer::connectionClosed);
     m_fetcher.Cancel();
     EXPECT_EQ(failed.count(), 0);  // not inside Cancel
     ASSERT_TRUE(ended.wait(kBoundMs));
+    // The connection is given up, not left to run on.
+    ASSERT_TRUE(closed.count() > 0 || closed.wait(kBoundMs));
     EXPECT_EQ(failed.count(), 1);
     EXPECT_EQ(continuations, 1);
     EXPECT_EQ(m_server.requests().size(), 1);
@@ -304,9 +307,7 @@ TEST_F(FileFetcherTest, SecondStartWhileRunningChangesNothing) {
 }
 
 TEST_F(FileFetcherTest, ThirtySecondsWithoutDataEndTheTransfer) {
-    LoopbackReply reply;
-    reply.silent = true;
-    m_server.setReply(reply);
+    m_server.setReply(LoopbackReply::silence());
     QSignalSpy failed(&m_fetcher, &TFileFetcher::OnError);
     QSignalSpy asked(&m_server, &LoopbackHttpServer::requestReceived);
     QSignalSpy ended(&m_relay, &EventRelay::fired);

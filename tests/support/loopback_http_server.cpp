@@ -38,6 +38,7 @@ void LoopbackHttpServer::onConnection() {
         socket->setParent(this);
         m_sockets.append(socket);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+        connect(socket, &QTcpSocket::disconnected, this, &LoopbackHttpServer::connectionClosed);
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QObject::destroyed, this, [this, socket] { m_buffers.remove(socket); });
     }

@@ -35,6 +35,12 @@ struct LoopbackReply {
     qint64 bodyBytesSent = -1;  // -1: the whole body
     Ending ending = Ending::Close;
     bool silent = false;  // accepts the request and never answers
+
+    static LoopbackReply silence() {
+        LoopbackReply reply;
+        reply.silent = true;
+        return reply;
+    }
 };
 
 // An HTTP server on 127.0.0.1 with scripted replies, for tests of the network clients. It
@@ -55,6 +61,8 @@ public:
 
 signals:
     void requestReceived();
+    // The client closed a connection.
+    void connectionClosed();
 
 private:
     void onConnection();

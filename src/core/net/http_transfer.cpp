@@ -241,11 +241,8 @@ void HttpTransfer::dropReply() {
     m_reply = nullptr;
     disconnect(reply, nullptr, this, nullptr);
     disconnect(&m_network, &QNetworkAccessManager::authenticationRequired, this, nullptr);
-    // A reply that already carries an error (an HTTP error status) is ending on its own;
-    // aborting it once more only makes Qt complain.
-    if (reply->isRunning() && reply->error() == QNetworkReply::NoError) {
-        reply->abort();
-    }
+    // Deleting a running reply stops its request. abort() would do the same, but it races
+    // with the error a reply with an HTTP error status is about to report.
     reply->deleteLater();
 }
 

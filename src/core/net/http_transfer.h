@@ -55,6 +55,8 @@ public:
                  Handlers handlers, QObject* parent = nullptr);
     ~HttpTransfer() override;
 
+    // Replaces the handlers; only before start().
+    void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
     void start();
     // Stops at once; no handler runs any more.
     void abort();
