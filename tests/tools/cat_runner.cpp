@@ -14,6 +14,10 @@ QStringList CatResult::errLines() const {
 }
 
 CatResult runCat(const QStringList& args, const QString& workDir) {
+    return runProgram(QStringLiteral(TRIVANTO_CAT_PATH), args, workDir);
+}
+
+CatResult runProgram(const QString& program, const QStringList& args, const QString& workDir) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("SOURCE_DATE_EPOCH"), QStringLiteral("946684800"));
@@ -21,11 +25,11 @@ CatResult runCat(const QStringList& args, const QString& workDir) {
     if (!workDir.isEmpty()) {
         process.setWorkingDirectory(workDir);
     }
-    process.start(QStringLiteral(TRIVANTO_CAT_PATH), args);
+    process.start(program, args);
     CatResult result;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        ADD_FAILURE() << "trivanto-cat did not finish normally: "
-                      << args.join(QLatin1Char(' ')).toStdString();
+        ADD_FAILURE() << program.toStdString()
+                      << " did not finish normally: " << args.join(QLatin1Char(' ')).toStdString();
         return result;
     }
     result.exitCode = process.exitCode();

@@ -15,6 +15,8 @@ struct CatResult {
     QStringList errLines() const;
 };
 
+// Runs `program` with `args` (in `workDir` when given) and SOURCE_DATE_EPOCH set to 2000-01-01.
+CatResult runProgram(const QString& program, const QStringList& args, const QString& workDir = {});
 // Runs the real trivanto-cat with `args` (in `workDir` when given) and a fixed save time.
 CatResult runCat(const QStringList& args, const QString& workDir = {});
 
