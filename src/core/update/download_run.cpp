@@ -31,7 +31,8 @@ void DownloadRun::notice(QString text, int width, bool wordWrap) {
 }
 
 const SelectedPackage& DownloadRun::current() const {
-    return m_packages[std::min(m_index, m_packages.size() - 1)];
+    static const SelectedPackage none;
+    return m_packages.empty() ? none : m_packages[std::min(m_index, m_packages.size() - 1)];
 }
 
 QUrl DownloadRun::fetchUrl() const {
