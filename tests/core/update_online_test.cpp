@@ -131,6 +131,8 @@ TEST_F(OnlineUpdateTest, AnArchiveNotMatchingItsChecksumInstallsNothing) {
     clock.runAllTimers();
     ASSERT_EQ(finishes, 1);
     EXPECT_EQ(messages().last(), texts.text(Msg::MsgPackageDamaged) + "Alpha");
+    ASSERT_EQ(update->run()->outcomes().size(), 1u);
+    EXPECT_TRUE(update->run()->outcomes()[0].result.error().contains(QStringLiteral("checksum")));
     EXPECT_EQ(update->run()->view().closingText, texts.text(Msg::MsgUpdatePartial));
     EXPECT_EQ(test::folderListing(prog), QStringList{});
     EXPECT_EQ(update->closeAfterRun(shell), 0);

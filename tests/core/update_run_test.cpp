@@ -118,6 +118,9 @@ TEST_F(DownloadRunTest, ADamagedArchiveIsReportedAndItsStartFileDropped) {
     EXPECT_EQ(run.next(), Action::Finished);
     EXPECT_EQ(run.runList(), QStringList{"b.txt"});
     EXPECT_EQ(run.damagedPackages(), QStringList{"Alpha"});
+    ASSERT_EQ(run.outcomes().size(), 2u);
+    EXPECT_EQ(run.outcomes()[0].result.error(), QStringLiteral("a.zip: damaged archive"));
+    EXPECT_EQ(run.outcomes()[1].packageName, QStringLiteral("Beta"));
     EXPECT_EQ(run.view().unpackProgress, 100);
     EXPECT_EQ(run.view().closingText, texts.text(Msg::MsgUpdatePartial));
     const std::vector<MessageRequest> notices = run.takeNotices();

@@ -122,12 +122,12 @@ void DownloadRun::unpackFinished(const Result<UnpackReport>& result) {
     // Each package moves the bar by its share, so three packages show 33, 66 and 99.
     m_view.unpackProgress = std::min(100, m_view.unpackProgress + 100 / m_selectedCount);
     QFile::remove(unpackArchive());
+    m_outcomes.push_back({package.PackageName, result});
     if (result.ok()) {
         if (!package.StartFile.isEmpty()) {
             m_runList.append(package.StartFile);
         }
     } else {
-        m_damaged.append(package.PackageName);
         m_view.closingText = m_texts.text(Msg::MsgUpdatePartial);
         notice(m_texts.text(Msg::MsgPackageDamaged) + package.PackageName, 375, true);
     }
@@ -157,6 +157,16 @@ void DownloadRun::cancel() {
 void DownloadRun::finish() {
     m_action = Action::Finished;
     QFile::remove(catalogueLocalPath(m_progDir));
+}
+
+QStringList DownloadRun::damagedPackages() const {
+    QStringList names;
+    for (const Outcome& outcome : m_outcomes) {
+        if (!outcome.result.ok()) {
+            names.append(outcome.packageName);
+        }
+    }
+    return names;
 }
 
 std::vector<MessageRequest> DownloadRun::takeNotices() {

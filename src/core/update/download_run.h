@@ -78,8 +78,15 @@ public:
     bool cancelled() const { return m_cancelled; }
     // Packages fetched completely.
     int fetchedCount() const { return m_fetched; }
-    // Packages whose archive was damaged or did not match its checksum.
-    const QStringList& damagedPackages() const { return m_damaged; }
+    // What became of each unpacked package, in the order of unpacking: the files installed and
+    // skipped, or why nothing of it was installed (damaged archive, wrong checksum).
+    struct Outcome {
+        QString packageName;
+        Result<UnpackReport> result;
+    };
+    const std::vector<Outcome>& outcomes() const { return m_outcomes; }
+    // Names of the packages of which nothing was installed.
+    QStringList damagedPackages() const;
 
 private:
     void beginFetch();
@@ -102,7 +109,7 @@ private:
     bool m_fetchFailed = false;
     bool m_cancelled = false;
     QStringList m_runList;
-    QStringList m_damaged;
+    std::vector<Outcome> m_outcomes;
     std::vector<MessageRequest> m_notices;
 };
 
