@@ -4,6 +4,9 @@ namespace trivanto {
 
 int RecordingMessageDialog::show(const MessageRequest& request) {
     m_requests.push_back(request);
+    if (onShow) {
+        onShow(request);
+    }
     if (request.mode == DialogMode::Notice || m_answers.empty()) {
         return AnswerYes;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "core/app/message_dialog.h"
@@ -18,6 +19,9 @@ public:
     bool empty() const { return m_requests.empty(); }
     const MessageRequest& last() const { return m_requests.back(); }
     void clear() { m_requests.clear(); }
+    // Runs while the message is "shown", before the answer: lets a test see what else
+    // happened around it.
+    std::function<void(const MessageRequest&)> onShow;
 
 private:
     std::vector<MessageRequest> m_requests;
