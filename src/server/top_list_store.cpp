@@ -27,10 +27,12 @@ const char* const kInsert =
     "INSERT INTO toplist_results"
     " (id, week_key, created_ms, player_name, email, score, language_word)"
     " VALUES (?, ?, ?, ?, ?, ?, ?)";
-// The results of the week that stand before the given one.
+// The results of the week that stand before the given one: the higher scores, then the earlier
+// of the equal ones. Two counts, so each walks one range of the (week_key, score) index.
 const char* const kCountBefore =
-    "SELECT COUNT(*) FROM toplist_results WHERE week_key = ? AND (score > ? OR (score = ? AND"
-    " (created_ms < ? OR (created_ms = ? AND id < ?))))";
+    "SELECT (SELECT COUNT(*) FROM toplist_results WHERE week_key = ? AND score > ?) +"
+    " (SELECT COUNT(*) FROM toplist_results WHERE week_key = ? AND score = ? AND"
+    " (created_ms < ? OR (created_ms = ? AND id < ?)))";
 const char* const kWeekList =
     "SELECT player_name, email, score, language_word, created_ms FROM toplist_results"
     " WHERE week_key = ? ORDER BY score DESC, created_ms ASC, id ASC LIMIT ?";
@@ -165,8 +167,9 @@ Result<int> TopListStore::addResult(int week, const StoredResult& result) {
         run(query, kInsert,
             {id, week, result.createdMs, result.name, result.email, result.score, result.language});
     if (status.ok()) {
-        status = run(query, kCountBefore,
-                     {week, result.score, result.score, result.createdMs, result.createdMs, id});
+        status =
+            run(query, kCountBefore,
+                {week, result.score, week, result.score, result.createdMs, result.createdMs, id});
     }
     if (status.ok() && !query.next()) {
         status = sqlFailure("counting the results", query.lastError());

@@ -15,6 +15,7 @@
 #include "support/event_relay.h"
 #include "support/loopback_http_server.h"
 #include "support/manual_clock.h"
+#include "support/top_list_waits.h"
 
 namespace trivanto {
 namespace {
@@ -38,30 +39,10 @@ protected:
     }
 
     TopListSendReply addUser(const QString& name, qint32 score) {
-        TopListSendReply answer;
-        answer.Rank = -99;
-        QSignalSpy ended(&m_relay, &EventRelay::fired);
-        m_list.AddUser(name, QStringLiteral("anna@lee.test"), score, QStringLiteral("english"),
-                       [&](const TopListSendReply& reply) {
-                           answer = reply;
-                           m_relay.fire();
-                       });
-        EXPECT_EQ(ended.count(), 0) << "answered inside the call";
-        EXPECT_TRUE(ended.wait(kBoundMs));
-        return answer;
+        return addUserAndWait(m_list, name, QStringLiteral("anna@lee.test"), score,
+                              QStringLiteral("english"));
     }
-
-    TTopListResult download() {
-        TTopListResult result = tlrStatus4;
-        QSignalSpy ended(&m_relay, &EventRelay::fired);
-        m_list.Download([&](TTopListResult r) {
-            result = r;
-            m_relay.fire();
-        });
-        EXPECT_EQ(ended.count(), 0) << "answered inside the call";
-        EXPECT_TRUE(ended.wait(kBoundMs));
-        return result;
-    }
+    TTopListResult download() { return downloadAndWait(m_list); }
 
     QTemporaryDir m_dir;
     QNetworkAccessManager m_network;

@@ -17,8 +17,8 @@
 #include "server/top_list_store.h"
 #include "store_backends.h"
 #include "support/core_application.h"
-#include "support/event_relay.h"
 #include "support/manual_clock.h"
+#include "support/top_list_waits.h"
 
 namespace trivanto {
 namespace {
@@ -54,25 +54,11 @@ protected:
     TopListSendReply send(const QString& name, qint32 score,
                           const QString& email = QStringLiteral("p@x.test"),
                           const QString& language = QStringLiteral("english")) {
-        TopListSendReply answer;
-        QSignalSpy ended(&m_relay, &EventRelay::fired);
-        m_list.AddUser(name, email, score, language, [&](const TopListSendReply& reply) {
-            answer = reply;
-            m_relay.fire();
-        });
-        EXPECT_TRUE(ended.wait(kBoundMs));
-        return answer;
+        return addUserAndWait(m_list, name, email, score, language);
     }
 
     TTopListEntryList download() {
-        TTopListResult result = tlrNoConnection;
-        QSignalSpy ended(&m_relay, &EventRelay::fired);
-        m_list.Download([&](TTopListResult r) {
-            result = r;
-            m_relay.fire();
-        });
-        EXPECT_TRUE(ended.wait(kBoundMs));
-        EXPECT_EQ(result, tlrOk);
+        EXPECT_EQ(downloadAndWait(m_list), tlrOk);
         return m_list.Entries();
     }
 
@@ -103,7 +89,6 @@ protected:
     QNetworkAccessManager m_network;
     QTemporaryDir m_dir;
     TTopList m_list{m_network, m_clock, filePath(m_dir.path(), TTopListFile::defaultName())};
-    EventRelay m_relay;
 };
 
 class ServerTest : public ServerFixture, public ::testing::TestWithParam<Backend> {
