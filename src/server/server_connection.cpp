@@ -38,7 +38,10 @@ ServerConnection::ServerConnection(TopListServer& server, QTcpSocket* socket, QS
     connect(socket, &QTcpSocket::readyRead, this, &ServerConnection::onReadyRead);
     connect(socket, &QTcpSocket::bytesWritten, this, &ServerConnection::writeMore);
     connect(socket, &QTcpSocket::disconnected, this, &ServerConnection::close);
-    if (socket->bytesAvailable() > 0) {
+}
+
+void ServerConnection::start() {
+    if (m_socket && m_socket->bytesAvailable() > 0) {
         onReadyRead();
     }
 }

@@ -20,7 +20,9 @@ public:
     ServerConnection(TopListServer& server, QTcpSocket* socket, QString address);
     ~ServerConnection() override;
 
-    // Answers at once with an error and closes (too many connections).
+    // Reads what has arrived already; later bytes are read as they come.
+    void start();
+    // Instead of start(): answers at once with an error and closes (too many connections).
     void refuse(int status);
 
 private:

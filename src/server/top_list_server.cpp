@@ -131,6 +131,8 @@ void TopListServer::onNewConnection() {
         if (m_connections > m_settings.maxConnections ||
             fromAddress > m_settings.maxConnectionsPerAddress) {
             connection->refuse(503);
+        } else {
+            connection->start();
         }
     }
 }

@@ -156,7 +156,31 @@ Status TopListStore::createTable() {
     return run(query, kCreateIndex, {});
 }
 
+template <typename T>
+Result<T> TopListStore::retried(const std::function<Result<T>()>& attempt) {
+    Result<T> first = attempt();
+    if (first.ok()) {
+        return first;
+    }
+    // A database server that restarted leaves a dead connection behind: open a new one and
+    // try once more. A transaction that broke was rolled back, so nothing is stored twice.
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    db.close();
+    if (!db.open()) {
+        return first;
+    }
+    return attempt();
+}
+
 Result<int> TopListStore::addResult(int week, const StoredResult& result) {
+    return retried<int>([&] { return tryAddResult(week, result); });
+}
+
+Result<QList<StoredResult>> TopListStore::weekList(int week, int limit) {
+    return retried<QList<StoredResult>>([&] { return tryWeekList(week, limit); });
+}
+
+Result<int> TopListStore::tryAddResult(int week, const StoredResult& result) {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName);
     const QString id = QUuid::createUuid().toString(QUuid::Id128);
     if (!db.transaction()) {
@@ -186,7 +210,7 @@ Result<int> TopListStore::addResult(int week, const StoredResult& result) {
     return before + 1;
 }
 
-Result<QList<StoredResult>> TopListStore::weekList(int week, int limit) {
+Result<QList<StoredResult>> TopListStore::tryWeekList(int week, int limit) {
     QSqlQuery query(QSqlDatabase::database(m_connectionName));
     if (const Status status = run(query, kWeekList, {week, limit}); !status.ok()) {
         return Result<QList<StoredResult>>(status);

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "core/common/result.h"
@@ -49,7 +50,8 @@ public:
     TopListStore(const TopListStore&) = delete;
     TopListStore& operator=(const TopListStore&) = delete;
 
-    // Stores a result of week `week` and returns its rank.
+    // Stores a result of week `week` and returns its rank. After a failure (a database server
+    // that restarted, say) both reconnect once and try again.
     Result<int> addResult(int week, const StoredResult& result);
     // The best `limit` results of week `week`, best first.
     Result<QList<StoredResult>> weekList(int week, int limit);
@@ -57,6 +59,11 @@ public:
 private:
     explicit TopListStore(QString connectionName);
     Status createTable();
+    Result<int> tryAddResult(int week, const StoredResult& result);
+    Result<QList<StoredResult>> tryWeekList(int week, int limit);
+    // Runs `attempt`; when it fails, reconnects once and runs it again.
+    template <typename T>
+    Result<T> retried(const std::function<Result<T>()>& attempt);
 
     QString m_connectionName;
 };

@@ -10,6 +10,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 
 #include "support/core_application.h"
@@ -220,6 +222,28 @@ TEST_F(FileFetcherTest, UnusableAddressesFailWithoutAnyRequest) {
         EXPECT_EQ(failed.count(), 1);
     }
     EXPECT_TRUE(m_server.requests().isEmpty());
+    EXPECT_FALSE(targetExists());
+}
+
+TEST_F(FileFetcherTest, HttpsWithAPortIsTriedAndAFailedHandshakeFails) {
+    // A server that answers a TLS greeting in plain HTTP: the handshake cannot succeed.
+    QTcpServer plain;
+    ASSERT_TRUE(plain.listen(QHostAddress::LocalHost, 0));
+    int connections = 0;
+    QObject::connect(&plain, &QTcpServer::newConnection, [&plain, &connections] {
+        ++connections;
+        QTcpSocket* socket = plain.nextPendingConnection();
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            socket->readAll();
+            socket->write("HTTP/1.1 400 Bad Request\r\nContent-Length: 0\r\n\r\n");
+            socket->disconnectFromHost();
+        });
+    });
+    m_fetcher.setURL(QStringLiteral("https://127.0.0.1:%1/dir/file.zip").arg(plain.serverPort()));
+    QSignalSpy failed(&m_fetcher, &TFileFetcher::OnError);
+    ASSERT_TRUE(startAndWait());
+    EXPECT_EQ(connections, 1);  // the port was used
+    EXPECT_EQ(failed.count(), 1);
     EXPECT_FALSE(targetExists());
 }
 

@@ -108,18 +108,40 @@ std::unique_ptr<PostgresInstance> PostgresInstance::start(QString& why) {
         why = QStringLiteral("initdb failed: ") + output;
         return nullptr;
     }
-    const QString serverOptions =
-        QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c fsync=off").arg(folder).arg(kPort);
-    if (!instance->run(
-            QStringLiteral("pg_ctl"),
-            {QStringLiteral("-D"), data, QStringLiteral("-o"), serverOptions, QStringLiteral("-l"),
-             filePath(folder, QStringLiteral("server.log")), QStringLiteral("-w"),
-             QStringLiteral("-t"), QStringLiteral("60"), QStringLiteral("start")},
-            output)) {
-        why = QStringLiteral("pg_ctl start failed: ") + output;
+    if (!instance->startServer(why)) {
         return nullptr;
     }
     return instance;
+}
+
+bool PostgresInstance::startServer(QString& why) const {
+    const QString folder = m_dir.path();
+    const QString serverOptions =
+        QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c fsync=off").arg(folder).arg(kPort);
+    QString output;
+    if (!run(QStringLiteral("pg_ctl"),
+             {QStringLiteral("-D"), filePath(folder, QStringLiteral("data")), QStringLiteral("-o"),
+              serverOptions, QStringLiteral("-l"), filePath(folder, QStringLiteral("server.log")),
+              QStringLiteral("-w"), QStringLiteral("-t"), QStringLiteral("60"),
+              QStringLiteral("start")},
+             output)) {
+        why = QStringLiteral("pg_ctl start failed: ") + output;
+        return false;
+    }
+    return true;
+}
+
+bool PostgresInstance::restart(QString& why) {
+    QString output;
+    if (!run(QStringLiteral("pg_ctl"),
+             {QStringLiteral("-D"), filePath(m_dir.path(), QStringLiteral("data")),
+              QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("-w"),
+              QStringLiteral("stop")},
+             output)) {
+        why = QStringLiteral("pg_ctl stop failed: ") + output;
+        return false;
+    }
+    return startServer(why);
 }
 
 PostgresInstance::~PostgresInstance() {

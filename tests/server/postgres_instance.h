@@ -20,11 +20,14 @@ public:
 
     // A connection to a fresh, empty database of this server.
     Result<DatabaseSettings> freshDatabase();
+    // Stops the server at once and starts it again: every open connection breaks.
+    bool restart(QString& why);
 
 private:
     PostgresInstance() = default;
     // Runs a PostgreSQL program as the server's user; its output goes to `output`.
     bool run(const QString& program, const QStringList& arguments, QString& output) const;
+    bool startServer(QString& why) const;
 
     QTemporaryDir m_dir;
     QString m_binDir;

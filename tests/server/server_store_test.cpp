@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <optional>
+#include <string>
 
 #include "core/common/file_path.h"
 #include "postgres_instance.h"
@@ -14,17 +16,21 @@ namespace {
 
 constexpr int kWeek = 202410;
 
-class StoreTest : public ::testing::TestWithParam<Backend> {
+class StoreFixture {
 protected:
-    void SetUp() override {
-        Result<DatabaseSettings> settings = m_backends.settings(GetParam());
+    // Opens a store on a fresh database; the reason when the back end is not there.
+    std::optional<std::string> open(Backend backend) {
+        Result<DatabaseSettings> settings = m_backends.settings(backend);
         if (!settings.ok()) {
-            GTEST_SKIP() << settings.error().toStdString();
+            return settings.error().toStdString();
         }
         Result<std::unique_ptr<TopListStore>> store =
             TopListStore::open(*settings, QStringLiteral("store-test"));
-        ASSERT_TRUE(store.ok()) << store.error().toStdString();
-        m_store = std::move(store.value());
+        EXPECT_TRUE(store.ok()) << store.error().toStdString();
+        if (store.ok()) {
+            m_store = std::move(store.value());
+        }
+        return std::nullopt;
     }
 
     int add(const char* name, qint32 score, qint64 at, int week = kWeek) {
@@ -47,6 +53,26 @@ protected:
 
     StoreBackends m_backends;
     std::unique_ptr<TopListStore> m_store;
+};
+
+class StoreTest : public StoreFixture, public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override {
+        if (const std::optional<std::string> skip = open(GetParam())) {
+            GTEST_SKIP() << *skip;
+        }
+        ASSERT_TRUE(m_store);
+    }
+};
+
+class StoreOnPostgresTest : public StoreFixture, public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const std::optional<std::string> skip = open(Backend::Postgres)) {
+            GTEST_SKIP() << *skip;
+        }
+        ASSERT_TRUE(m_store);
+    }
 };
 
 TEST_P(StoreTest, RankIsThePlaceAmongTheWeeksResults) {
@@ -87,6 +113,14 @@ TEST_P(StoreTest, TextsComeBackAsStored) {
     EXPECT_EQ(back.createdMs, stored.createdMs);
 }
 
+TEST_F(StoreOnPostgresTest, ARestartedDatabaseServerIsReconnected) {
+    EXPECT_EQ(add("Before", 100, 1000), 1);
+    const Status restarted = m_backends.restartServer(Backend::Postgres);
+    ASSERT_TRUE(restarted.ok()) << restarted.error().toStdString();
+    EXPECT_EQ(add("After", 200, 2000), 1);
+    EXPECT_EQ(names(kWeek), (QStringList{QStringLiteral("After"), QStringLiteral("Before")}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, StoreTest, ::testing::Values(Backend::Sqlite, Backend::Postgres),
                          backendName);
 
@@ -103,7 +137,7 @@ TEST(StoreWeeks, IsoWeeksRollOverOnMondayInUtc) {
     }
 }
 
-TEST(StoreAddresses, SqliteAndPostgresAddressesAreRead) {
+TEST(StoreAddresses, SqliteAndServerAddressesAreRead) {
     const Result<DatabaseSettings> sqlite =
         parseDatabaseAddress(QStringLiteral("sqlite:/srv/t.db"));
     ASSERT_TRUE(sqlite.ok());

@@ -43,4 +43,13 @@ Result<DatabaseSettings> StoreBackends::settings(Backend backend) {
     return postgres->freshDatabase();
 }
 
+Status StoreBackends::restartServer(Backend backend) {
+    QString why;
+    PostgresInstance* postgres = backend == Backend::Postgres ? sharedPostgres(why) : nullptr;
+    if (postgres == nullptr) {
+        return Status::failure(QStringLiteral("no database server to restart ") + why);
+    }
+    return postgres->restart(why) ? Status::success() : Status::failure(why);
+}
+
 }  // namespace trivanto

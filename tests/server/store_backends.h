@@ -24,6 +24,8 @@ public:
     StoreBackends();
     ~StoreBackends();
     Result<DatabaseSettings> settings(Backend backend);
+    // Breaks every connection to the database server (PostgreSQL only).
+    Status restartServer(Backend backend);
 
 private:
     QTemporaryDir m_dir;
