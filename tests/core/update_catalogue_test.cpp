@@ -190,6 +190,12 @@ TEST(UpdateCatalogue, AHostileCatalogueCannotGrowTheListWithoutEnd) {
     }
     const UpdateCatalogue c = parseOk(text.constData());
     EXPECT_EQ(c.packageCount(), UpdateCatalogue::kMaxPackages);
+
+    QByteArray groups;
+    for (int n = 1; n <= 300; ++n) {
+        groups += "[" + QByteArray::number(n) + "]\nItemName=g\n";
+    }
+    EXPECT_EQ(parseOk(groups.constData()).groups().size(), size_t(UpdateCatalogue::kMaxGroups));
 }
 
 struct DamageCase {
