@@ -46,7 +46,10 @@ protected:
         hooks.changed = [this] { ++changes; };
         hooks.finished = [this] { ++finishes; };
         hooks.connectionLost = [this] { ++lost; };
-        hooks.hangUp = [this] { ++hangUps; };
+        hooks.hangUp = [this](std::function<void()> done) {
+            ++hangUps;
+            hungUp = std::move(done);
+        };
         update = std::make_unique<OnlineUpdate>(fetcher, clock, dialog, texts, prog, hooks);
     }
 
@@ -78,6 +81,7 @@ protected:
     RecordingShellOpener shell;
     std::unique_ptr<OnlineUpdate> update;
     int changes = 0, finishes = 0, lost = 0, hangUps = 0;
+    std::function<void()> hungUp;  // the hang-up's continuation, run by the test
 };
 
 TEST_F(OnlineUpdateTest, FromCatalogueToInstalledFilesAndTheirStartFile) {
@@ -128,6 +132,12 @@ TEST_F(OnlineUpdateTest, AnArchiveNotMatchingItsChecksumInstallsNothing) {
     dialog.pushAnswer(AnswerYes);
     fetcher.succeed(test::buildZip({{"Alpha.trv", "tampered"}, {"alpha.txt", "x"}}));
     EXPECT_EQ(hangUps, 1);
+    // Unpacking waits until the hang-up is over.
+    clock.runAllTimers();
+    EXPECT_EQ(update->run()->next(), DownloadRun::Action::AskDisconnect);
+    ASSERT_TRUE(hungUp);
+    hungUp();
+    EXPECT_EQ(update->run()->next(), DownloadRun::Action::Unpack);
     clock.runAllTimers();
     ASSERT_EQ(finishes, 1);
     EXPECT_EQ(messages().last(), texts.text(Msg::MsgPackageDamaged) + "Alpha");
@@ -201,6 +211,7 @@ TEST_F(OnlineUpdateTest, CancelDuringUnpackingInstallsNothingMore) {
     ASSERT_EQ(openCatalogue(catalogue), Outcome::ShowList);
     update->setTicked(0, 0, true);
     ASSERT_TRUE(update->startDownload());
+    dialog.pushAnswer(AnswerNo);
     fetcher.succeed(alpha);
     ASSERT_EQ(update->run()->next(), DownloadRun::Action::Unpack);
     update->cancel();
@@ -210,6 +221,20 @@ TEST_F(OnlineUpdateTest, CancelDuringUnpackingInstallsNothingMore) {
     EXPECT_EQ(test::folderListing(prog), QStringList{});
     EXPECT_EQ(update->closeAfterRun(shell), 0);
     EXPECT_TRUE(shell.opened().isEmpty());
+}
+
+TEST_F(OnlineUpdateTest, CancelWhileHangingUpEndsTheRunForGood) {
+    ASSERT_EQ(openCatalogue(catalogue), Outcome::ShowList);
+    update->setTicked(0, 0, true);
+    ASSERT_TRUE(update->startDownload());
+    fetcher.succeed(alpha);  // Yes to the question
+    ASSERT_TRUE(hungUp);
+    update->cancel();
+    hungUp();  // the hang-up ends after the cancel
+    clock.runAllTimers();
+    EXPECT_EQ(finishes, 0);
+    EXPECT_EQ(update->run()->next(), DownloadRun::Action::Finished);
+    EXPECT_EQ(test::folderListing(prog), QStringList{});
 }
 
 TEST_F(OnlineUpdateTest, CancelDuringAFetchStopsTheFetcher) {

@@ -130,8 +130,16 @@ void OnlineUpdate::drive() {
             case DownloadRun::Action::AskDisconnect:
                 notify(m_hooks.changed);
                 if (m_dialog.question(m_texts.text(Msg::MsgAskDisconnect), 235, false) ==
-                    AnswerYes) {
-                    notify(m_hooks.hangUp);
+                        AnswerYes &&
+                    m_hooks.hangUp) {
+                    m_hooks.hangUp([this] {
+                        // A cancel while hanging up has ended the run already.
+                        if (m_run && m_run->next() == DownloadRun::Action::AskDisconnect) {
+                            m_run->disconnectAsked();
+                            drive();
+                        }
+                    });
+                    return;
                 }
                 run.disconnectAsked();
                 continue;

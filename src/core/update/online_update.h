@@ -27,7 +27,9 @@ public:
         std::function<void()> changed;         // run()->view() changed: render the page again
         std::function<void()> finished;        // the run ended: show page fertig
         std::function<void()> connectionLost;  // a fetch failed: the program is off line
-        std::function<void()> hangUp;          // Yes to MsgAskDisconnect
+        // Yes to MsgAskDisconnect: hang up (ConnectionManager::hangUpAndCheck), then call
+        // `done`, from inside or later; the run waits for it before unpacking.
+        std::function<void(std::function<void()> done)> hangUp;
     };
 
     enum class CatalogueOutcome {
