@@ -9,6 +9,7 @@
 #include "core/app/real_clock.h"
 #include "core/app/real_random.h"
 #include "core/app/server_config.h"
+#include "core/sound/sound_player.h"
 #include "platform/system_connection_backend.h"
 #include "ui/app/box_plain_message.h"
 #include "ui/app/desktop_shell_opener.h"
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
                         : std::make_unique<QtSettingsStore>(options.settingsFile);
     RealClock clock;
     RealRandom random(clock);
-    SilentSoundBackend sound;
+    TSoundPlayer sound;
     SystemConnectionBackend connections;
     DesktopShellOpener shell;
     BoxPlainMessage box;
