@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins
     libqt6sql6-sqlite libqt6sql6-psql postgresql
-    libzip-dev libsdl2-mixer-dev libjack-jackd2-dev
+    libzip-dev libsdl2-mixer-dev libjack-jackd2-dev libvorbis-dev libogg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth fonts-dejavu-core

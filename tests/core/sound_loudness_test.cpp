@@ -16,8 +16,8 @@ AudioBuffer monoSine(double frequency, double amplitude, double seconds, int rat
     audio.channels = 1;
     audio.samples.resize(static_cast<std::size_t>(seconds * rate));
     for (std::size_t n = 0; n < audio.samples.size(); ++n) {
-        audio.samples[n] = static_cast<float>(
-            amplitude * std::sin(2.0 * std::numbers::pi * frequency * n / rate));
+        audio.samples[n] =
+            static_cast<float>(amplitude * std::sin(2.0 * std::numbers::pi * frequency * n / rate));
     }
     return audio;
 }

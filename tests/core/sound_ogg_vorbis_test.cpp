@@ -36,8 +36,8 @@ TEST_F(OggVorbisTest, WhatIsWrittenReadsBackTheSame) {
         worst = std::max(worst, static_cast<double>(std::fabs(read->samples[i] - tone.samples[i])));
     }
     EXPECT_LT(worst, 0.02);
-    EXPECT_NEAR(measureLoudness(read.value()).integratedLufs,
-                measureLoudness(tone).integratedLufs, 0.1);
+    EXPECT_NEAR(measureLoudness(read.value()).integratedLufs, measureLoudness(tone).integratedLufs,
+                0.1);
 }
 
 TEST_F(OggVorbisTest, TheSameInputGivesTheSameBytes) {

@@ -109,8 +109,8 @@ const BadFile kBadFiles[] = {
     {"Text", [](const QByteArray&) { return QByteArray("audio01.snd\nthis is no sound\n"); },
      "not a sound file"},
     {"OggCutInItsHeaders", [](const QByteArray& ogg) { return ogg.first(120); }, "damaged"},
-    {"OggHeadThenNoise",
-     [](const QByteArray& ogg) { return ogg.first(60) + randomBytes(20000); }, "damaged"},
+    {"OggHeadThenNoise", [](const QByteArray& ogg) { return ogg.first(60) + randomBytes(20000); },
+     "damaged"},
     {"WaveHeadThenNoise",
      [](const QByteArray&) {
          return QByteArray("RIFF\x24\x10\x00\x00WAVEfmt ", 16) + randomBytes(4000);

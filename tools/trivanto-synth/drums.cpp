@@ -100,8 +100,8 @@ std::vector<float> renderDrum(Drum drum, double velocity, int sampleRate, std::u
     switch (drum) {
         case Drum::Kick:
             out = frames(0.5);
-            addSweep(out, 150, 48, 0.03, 0.16, 0.95, rate);
-            addNoise(out, noise, 800, 6000, 0.004, 0.25, rate);
+            addSweep(out, 150, 48, 0.03, 0.16, 0.9, rate);
+            addNoise(out, noise, 800, 6000, 0.004, 0.2, rate);
             break;
         case Drum::Snare:
             out = frames(0.35);

@@ -39,12 +39,12 @@ int render(const QStringList& args) {
         return kExitFailed;
     }
     const auto& m = figures->mastering;
-    printLine(trivanto::synth::describeFigures(QFileInfo(output).fileName(), figures->seconds,
-                                               m.result) +
-                  QStringLiteral(" (gain %1 dB, limited %2 dB)")
-                      .arg(m.gainDb, 0, 'f', 1)
-                      .arg(m.limitedDb, 0, 'f', 1),
-              stdout);
+    printLine(
+        trivanto::synth::describeFigures(QFileInfo(output).fileName(), figures->seconds, m.result) +
+            QStringLiteral(" (gain %1 dB, limited %2 dB)")
+                .arg(m.gainDb, 0, 'f', 1)
+                .arg(m.limitedDb, 0, 'f', 1),
+        stdout);
     return kExitOk;
 }
 
@@ -57,12 +57,11 @@ int measure(const QStringList& paths) {
             status = kExitFailed;
             continue;
         }
-        printLine(trivanto::synth::describeFigures(path, audio->seconds(),
-                                                   trivanto::measureLoudness(audio.value())) +
-                      QStringLiteral(", %1 Hz, %2 channels")
-                          .arg(audio->sampleRate)
-                          .arg(audio->channels),
-                  stdout);
+        printLine(
+            trivanto::synth::describeFigures(path, audio->seconds(),
+                                             trivanto::measureLoudness(audio.value())) +
+                QStringLiteral(", %1 Hz, %2 channels").arg(audio->sampleRate).arg(audio->channels),
+            stdout);
     }
     return status;
 }

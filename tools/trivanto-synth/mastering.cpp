@@ -25,7 +25,8 @@ void applyGain(AudioBuffer& audio, double db) {
 double limit(AudioBuffer& audio, double ceiling) {
     const std::size_t frames = audio.frames();
     const auto channels = static_cast<std::size_t>(audio.channels);
-    const auto ahead = std::max<std::size_t>(1, static_cast<std::size_t>(kLookAheadSeconds * audio.sampleRate));
+    const auto ahead =
+        std::max<std::size_t>(1, static_cast<std::size_t>(kLookAheadSeconds * audio.sampleRate));
     const double recovery = 1.0 / (kReleaseSeconds * audio.sampleRate);
 
     // The gain each frame needs on its own.
@@ -68,7 +69,8 @@ double limit(AudioBuffer& audio, double ceiling) {
         const double g = std::min(sum / static_cast<double>(ahead), 1.0);
         deepest = std::min(deepest, g);
         for (std::size_t c = 0; c < channels; ++c) {
-            audio.samples[n * channels + c] = static_cast<float>(audio.samples[n * channels + c] * g);
+            audio.samples[n * channels + c] =
+                static_cast<float>(audio.samples[n * channels + c] * g);
         }
     }
     return -amplitudeToDb(deepest);

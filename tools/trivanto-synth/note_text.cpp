@@ -17,9 +17,9 @@ struct DrumName {
     Drum drum;
 };
 constexpr DrumName kDrumNames[] = {
-    {"kick", Drum::Kick}, {"snare", Drum::Snare}, {"hat", Drum::Hat},
-    {"ohat", Drum::OpenHat}, {"clap", Drum::Clap}, {"tick", Drum::Tick},
-    {"tock", Drum::Tock}, {"crash", Drum::Crash}, {"tom", Drum::Tom},
+    {"kick", Drum::Kick},    {"snare", Drum::Snare}, {"hat", Drum::Hat},
+    {"ohat", Drum::OpenHat}, {"clap", Drum::Clap},   {"tick", Drum::Tick},
+    {"tock", Drum::Tock},    {"crash", Drum::Crash}, {"tom", Drum::Tom},
 };
 
 int drumNumber(const QString& name) {
@@ -156,11 +156,11 @@ Result<std::vector<NoteEvent>> parseNotes(const QString& text, bool drums, int b
             for (const QString& key : body.split(QLatin1Char('+'))) {
                 const int number = drums ? drumNumber(key) : pitchNumber(key);
                 if (number < 0) {
-                    return fail(drums ? QStringLiteral("'%1' is no drum (kick, snare, hat, ohat, "
-                                                       "clap, tick, tock, crash, tom)")
-                                            .arg(key)
-                                      : QStringLiteral("'%1' is no pitch (such as C4, F#5, Bb3)")
-                                            .arg(key));
+                    return fail(
+                        drums ? QStringLiteral("'%1' is no drum (kick, snare, hat, ohat, "
+                                               "clap, tick, tock, crash, tom)")
+                                    .arg(key)
+                              : QStringLiteral("'%1' is no pitch (such as C4, F#5, Bb3)").arg(key));
                 }
                 event.keys.push_back(number);
             }

@@ -54,7 +54,8 @@ struct Side {
             combs.emplace_back(static_cast<std::size_t>(std::lround((length + spread) * scale)));
         }
         for (const int length : kAllPasses) {
-            allPasses.emplace_back(static_cast<std::size_t>(std::lround((length + spread) * scale)));
+            allPasses.emplace_back(
+                static_cast<std::size_t>(std::lround((length + spread) * scale)));
         }
     }
     double process(double x, double feedback, double damp) {

@@ -16,11 +16,11 @@ struct Partial {
 // A pitched instrument: additive partials shaped by an envelope. Times are in seconds.
 struct Instrument {
     std::vector<Partial> partials;
-    double attack = 0.01;   // rise to full level
-    double decay = 0.3;     // time constant of the fall towards the sustain level
-    double sustain = 0.7;   // level held while the key is down (0 = a struck sound)
-    double release = 0.15;  // fade after the key is let go
-    double damping = 0.0;   // extra fall per second of the higher partials (mallets, plucks)
+    double attack = 0.01;      // rise to full level
+    double decay = 0.3;        // time constant of the fall towards the sustain level
+    double sustain = 0.7;      // level held while the key is down (0 = a struck sound)
+    double release = 0.15;     // fade after the key is let go
+    double damping = 0.0;      // extra fall per second of the higher partials (mallets, plucks)
     double vibratoRate = 0.0;  // Hz
     double vibratoCents = 0.0;
     double vibratoDelay = 0.0;  // the vibrato grows in over this time
@@ -44,8 +44,8 @@ struct NoteEvent {
 struct Part {
     QString instrument;  // a name of Score::instruments, or "drums"
     double gainDb = 0.0;
-    double pan = 0.0;    // -1 left .. 1 right
-    double gate = 0.9;   // share of each note's length that the key is held
+    double pan = 0.0;   // -1 left .. 1 right
+    double gate = 0.9;  // share of each note's length that the key is held
     std::vector<NoteEvent> events;
 };
 
@@ -61,9 +61,9 @@ struct Score {
     QString title;
     double tempo = 120.0;  // beats per minute
     int beatsPerBar = 4;
-    QString key;             // for the reader, e.g. "A minor"
-    double length = 0.0;     // seconds; 0 = until the last note has rung out
-    double tail = 0.8;       // seconds after the last note when the length is not given
+    QString key;          // for the reader, e.g. "A minor"
+    double length = 0.0;  // seconds; 0 = until the last note has rung out
+    double tail = 0.8;    // seconds after the last note when the length is not given
     Reverb reverb;
     std::map<QString, Instrument> instruments;
     std::vector<Part> parts;

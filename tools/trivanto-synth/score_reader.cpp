@@ -19,7 +19,8 @@ namespace {
 // Reads the fields of one JSON object, remembering which names were used.
 class Fields {
 public:
-    Fields(const QJsonObject& object, QString where) : m_object(object), m_where(std::move(where)) {}
+    Fields(const QJsonObject& object, QString where)
+        : m_object(object), m_where(std::move(where)) {}
 
     // A number in [low, high]; the fallback when absent.
     double number(const char* name, double low, double high, double fallback) {
@@ -30,7 +31,10 @@ public:
         }
         const QJsonValue v = m_object.value(key);
         if (!v.isDouble() || !(v.toDouble() >= low && v.toDouble() <= high)) {
-            fail(QStringLiteral("\"%1\" must be a number from %2 to %3").arg(key).arg(low).arg(high));
+            fail(QStringLiteral("\"%1\" must be a number from %2 to %3")
+                     .arg(key)
+                     .arg(low)
+                     .arg(high));
             return fallback;
         }
         return v.toDouble();
@@ -99,8 +103,8 @@ Result<Instrument> readInstrument(const QJsonObject& object, const QString& wher
         }
         if (!(partial.ratio > 0 && partial.ratio <= 32 && partial.amplitude >= 0 &&
               partial.amplitude <= 1)) {
-            f.fail(QStringLiteral("partial %1: ratio from 0 to 32, amplitude from 0 to 1")
-                       .arg(i + 1));
+            f.fail(
+                QStringLiteral("partial %1: ratio from 0 to 32, amplitude from 0 to 1").arg(i + 1));
         }
         in.partials.push_back(partial);
     }
@@ -211,7 +215,12 @@ Result<Score> readScore(const QByteArray& json, const QString& folder) {
 
     // Instruments: named ones in an object, a file of them beside the score, or a list of both.
     const QJsonValue instruments = f.value("instruments");
-    const QJsonArray sources = instruments.isArray() ? instruments.toArray() : QJsonArray{instruments};
+    QJsonArray sources;
+    if (instruments.isArray()) {
+        sources = instruments.toArray();
+    } else if (!instruments.isUndefined()) {
+        sources.append(instruments);
+    }
     for (const QJsonValue& source : sources) {
         QJsonObject named;
         if (source.isObject()) {
@@ -222,13 +231,15 @@ Result<Score> readScore(const QByteArray& json, const QString& folder) {
                 return loaded.status();
             }
             named = loaded.value();
-        } else if (!source.isUndefined()) {
-            f.fail(QStringLiteral("\"instruments\" holds named instruments or the name of a "
-                                  "file of them"));
+        } else {
+            f.fail(
+                QStringLiteral("\"instruments\" holds named instruments or the name of a "
+                               "file of them"));
         }
         for (auto it = named.begin(); it != named.end(); ++it) {
             if (it.key() == kDrumsInstrument) {
-                f.fail(QStringLiteral("\"drums\" is the built-in kit; name the instrument otherwise"));
+                f.fail(
+                    QStringLiteral("\"drums\" is the built-in kit; name the instrument otherwise"));
                 continue;
             }
             auto in = readInstrument(it.value().toObject(),
@@ -249,7 +260,8 @@ Result<Score> readScore(const QByteArray& json, const QString& folder) {
     }
     const QJsonArray partList = parts.toArray();
     for (qsizetype i = 0; i < partList.size(); ++i) {
-        auto part = readPart(partList.at(i).toObject(), QStringLiteral("part %1").arg(i + 1), score);
+        auto part =
+            readPart(partList.at(i).toObject(), QStringLiteral("part %1").arg(i + 1), score);
         if (!part) {
             return part.status();
         }
@@ -261,7 +273,8 @@ Result<Score> readScore(const QByteArray& json, const QString& folder) {
 Result<Score> readScoreFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Result<Score>::failure(QStringLiteral("%1: cannot read (%2)").arg(path, file.errorString()));
+        return Result<Score>::failure(
+            QStringLiteral("%1: cannot read (%2)").arg(path, file.errorString()));
     }
     auto score = readScore(file.readAll(), QFileInfo(path).absolutePath());
     if (!score) {

@@ -61,7 +61,8 @@ std::vector<float> renderVoice(const Instrument& in, int midiNote, double heldSe
                 const double t = n / rate;
                 double bend = 1.0;
                 if (in.vibratoCents > 0) {
-                    const double grow = in.vibratoDelay > 0 ? std::min(1.0, t / in.vibratoDelay) : 1.0;
+                    const double grow =
+                        in.vibratoDelay > 0 ? std::min(1.0, t / in.vibratoDelay) : 1.0;
                     bend = std::pow(2.0, grow * in.vibratoCents *
                                              std::sin(kTwoPi * in.vibratoRate * t) / 1200.0);
                 }

@@ -124,7 +124,8 @@ Status writeOggVorbis(const QString& path, const AudioBuffer& audio, float quali
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        return Status::failure(QStringLiteral("%1: cannot write (%2)").arg(path, file.errorString()));
+        return Status::failure(
+            QStringLiteral("%1: cannot write (%2)").arg(path, file.errorString()));
     }
     return Status::success();
 }

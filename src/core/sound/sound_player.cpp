@@ -45,7 +45,8 @@ Status startMixer() {
         return Status::failure(QStringLiteral("no audio driver: ") + sdlError());
     }
     if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) != 0) {
-        const QString error = QStringLiteral("no audio device: ") + QString::fromUtf8(Mix_GetError());
+        const QString error =
+            QStringLiteral("no audio device: ") + QString::fromUtf8(Mix_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return Status::failure(error);
     }
@@ -136,8 +137,8 @@ Status TSoundPlayer::InputOpen(const QString& path) {
     // The mixer closes the stream, whether the load succeeds or not.
     m_music = Mix_LoadMUSType_RW(stream, mixerType(format), SDL_TRUE);
     if (m_music == nullptr) {
-        return Status::failure(
-            QStringLiteral("%1: damaged sound file (%2)").arg(path, QString::fromUtf8(Mix_GetError())));
+        return Status::failure(QStringLiteral("%1: damaged sound file (%2)")
+                                   .arg(path, QString::fromUtf8(Mix_GetError())));
     }
     return Status::success();
 }
