@@ -35,7 +35,7 @@ struct Categories {
                 storeSlot(file.entries[size_t(s)], slot);
             }
             paths.append(dir.filePath(QStringLiteral("c%1.trv").arg(f)));
-            WriteQuestionFile(paths.back(), file);
+            static_cast<void>(WriteQuestionFile(paths.back(), file));
         }
     }
 };
@@ -50,10 +50,10 @@ void BM_ReadCategoriesWithQuestions(benchmark::State& state) {
     for (auto _ : state) {
         qsizetype characters = 0;
         for (const QString& path : paths) {
-            const QuestionFileReadResult read = ReadQuestionFile(path);
-            const int count = CountQuestions(read.file);
+            const auto read = ReadQuestionFile(path);
+            const int count = CountQuestions(*read);
             for (int s = 1; s <= count; ++s) {
-                const QuestionSlot slot = loadSlot(read.file.entries[size_t(s)]);
+                const QuestionSlot slot = loadSlot(read->entries[size_t(s)]);
                 characters += slot.question.size();
             }
         }
@@ -68,8 +68,8 @@ void BM_ReadCategoryTitles(benchmark::State& state) {
     for (auto _ : state) {
         int total = 0;
         for (const QString& path : paths) {
-            const QuestionFileReadResult read = ReadQuestionFile(path);
-            total += CountQuestions(read.file) + int(categoryTitle(read.file).size());
+            const auto read = ReadQuestionFile(path);
+            total += CountQuestions(*read) + int(categoryTitle(*read).size());
         }
         benchmark::DoNotOptimize(total);
     }

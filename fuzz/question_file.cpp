@@ -8,7 +8,7 @@ using namespace trivanto;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QuestionFileReadResult raw = questionFileFromBytes(input, QStringLiteral("fuzz"));
+    const auto raw = questionFileFromBytes(input, QStringLiteral("fuzz"));
     if (raw.ok() != (size >= size_t(kQuestionFileSize))) {
         std::abort();  // exactly the inputs of at least a whole record read
     }
@@ -18,16 +18,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Short inputs are repeated to fill a whole record, so every slot sees fuzzed bytes.
     const QByteArray bytes =
         raw.ok() ? input : input.repeated(kQuestionFileSize / input.size() + 1);
-    const QuestionFileReadResult result = questionFileFromBytes(bytes, QStringLiteral("fuzz"));
+    const auto result = questionFileFromBytes(bytes, QStringLiteral("fuzz"));
     if (!result.ok()) {
         std::abort();
     }
-    const int count = CountQuestions(result.file);
+    const int count = CountQuestions(*result);
     if (count < 0 || count > kSlotCount) {
         std::abort();
     }
     for (int s = 1; s <= kSlotCount; ++s) {
-        const TQuestionEntry& entry = result.file.entries[size_t(s)];
+        const TQuestionEntry& entry = result->entries[size_t(s)];
         const QuestionSlot slot = loadSlot(entry);
         (void)QuestionKindOf(entry);
         // Storing what was loaded must give back the same texts (cut to the field's size).
@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
         }
     }
-    (void)categoryTitle(result.file);
-    if (questionFileToBytes(result.file) != bytes.left(kQuestionFileSize)) {
+    (void)categoryTitle(*result);
+    if (questionFileToBytes(*result) != bytes.left(kQuestionFileSize)) {
         std::abort();
     }
     return 0;

@@ -11,9 +11,9 @@
 #include "core/app/server_config.h"
 #include "core/sound/sound_player.h"
 #include "platform/system_connection_backend.h"
-#include "ui/app/box_plain_message.h"
-#include "ui/app/desktop_shell_opener.h"
-#include "ui/app/trivanto_app.h"
+#include "ui/common/box_plain_message.h"
+#include "ui/common/desktop_shell_opener.h"
+#include "ui/shell/trivanto_app.h"
 #include "ui/widgets/theme.h"
 
 int main(int argc, char** argv) {

@@ -61,6 +61,7 @@ TEST_P(HelpPages, LocalLinksAndStylesheetResolve) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLanguages, HelpPages, ::testing::Values("help", "hilfe"));
+INSTANTIATE_TEST_SUITE_P(BothLanguages, HelpPages, ::testing::Values("help", "hilfe"),
+                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace

@@ -47,13 +47,10 @@ std::unique_ptr<Timer> ManualClock::createTimer(std::function<void()> timeout, T
     return std::make_unique<ManualTimer>(*this, std::move(timeout), mode);
 }
 
-void ManualClock::wait(int ms) {
+void ManualClock::splashWait(int ms) {
     m_waits.push_back(ms);
     if (ms > 0) {
         advance(ms);
-    }
-    if (onWait) {
-        onWait(ms);
     }
 }
 

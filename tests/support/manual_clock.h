@@ -20,7 +20,7 @@ public:
     qint64 tickMs() const override { return m_elapsed; }
     QDateTime now() const override { return m_start.addMSecs(m_elapsed); }
     std::unique_ptr<Timer> createTimer(std::function<void()> timeout, TimerMode mode) override;
-    void wait(int ms) override;
+    void splashWait(int ms) override;
 
     // Moves the time on by `ms`, firing the timers that fall due on the way.
     void advance(qint64 ms);
@@ -33,7 +33,6 @@ public:
     void setStart(const QDateTime& start) { m_start = start; }
 
     const std::vector<int>& waits() const { return m_waits; }
-    std::function<void(int)> onWait;
     void clearWaits() { m_waits.clear(); }
 
     class ManualTimer;

@@ -19,8 +19,9 @@ public:
     bool empty() const { return m_requests.empty(); }
     const MessageRequest& last() const { return m_requests.back(); }
     void clear() { m_requests.clear(); }
-    // Runs while the message is "shown", before the answer: lets a test see what else
-    // happened around it.
+
+    // Runs while a message is open, before the answer, as a player who takes their time would:
+    // a test can let the clock run here and look at what the program does behind the dialog.
     std::function<void(const MessageRequest&)> onShow;
 
 private:

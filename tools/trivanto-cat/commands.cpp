@@ -47,12 +47,12 @@ void printError(const QString& line) {
 }
 
 int runDump(const QString& path) {
-    const QuestionFileReadResult read = ReadQuestionFile(path);
+    const auto read = ReadQuestionFile(path);
     if (!read.ok()) {
-        printError(read.error);
+        printError(read.error());
         return kExitProblems;
     }
-    printOut(dumpCategory(read.file));
+    printOut(dumpCategory(*read));
     return kExitOk;
 }
 
@@ -89,9 +89,10 @@ int runBuild(const QString& source, const QString& output) {
         }
         return kExitProblems;
     }
-    QString error;
-    if (!WriteQuestionFile(output, buildCategory(parsed.questions, title, saveMoment()), &error)) {
-        printError(error);
+    const Status written =
+        WriteQuestionFile(output, buildCategory(parsed.questions, title, saveMoment()));
+    if (!written.ok()) {
+        printError(written.error());
         return kExitProblems;
     }
     return kExitOk;

@@ -117,11 +117,11 @@ Problems checkCategoryRecord(const TQuestionFile& file) {
 }
 
 Problems checkCategoryFile(const QString& path) {
-    const QuestionFileReadResult read = ReadQuestionFile(path);
+    const auto read = ReadQuestionFile(path);
     if (!read.ok()) {
         // The error names the file already; the caller prefixes it, so drop it here.
         const QString prefix = QDir::toNativeSeparators(path) + QStringLiteral(": ");
-        QString text = read.error;
+        QString text = read.error();
         if (text.startsWith(prefix)) {
             text.remove(0, prefix.size());
         }
@@ -134,7 +134,7 @@ Problems checkCategoryFile(const QString& path) {
                                    .arg(size)
                                    .arg(kQuestionFileSize)});
     }
-    for (Problem& p : checkCategoryRecord(read.file)) {
+    for (Problem& p : checkCategoryRecord(*read)) {
         problems.push_back(std::move(p));
     }
     return problems;

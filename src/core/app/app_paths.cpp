@@ -7,13 +7,6 @@ namespace trivanto {
 
 namespace {
 
-QString withoutTrailingSeparator(QString dir) {
-    while (dir.size() > 1 && dir.endsWith(QLatin1Char('/'))) {
-        dir.chop(1);
-    }
-    return dir;
-}
-
 QString standardFolder(QStandardPaths::StandardLocation location) {
     QString dir = QStandardPaths::writableLocation(location);
     if (dir.isEmpty()) {
@@ -24,6 +17,13 @@ QString standardFolder(QStandardPaths::StandardLocation location) {
 
 }  // namespace
 
+QString withoutTrailingSeparator(QString dir) {
+    while (dir.size() > 1 && dir.endsWith(QLatin1Char('/'))) {
+        dir.chop(1);
+    }
+    return dir;
+}
+
 QString withTrailingSeparator(const QString& dir) {
     const QString clean = withoutTrailingSeparator(QDir::fromNativeSeparators(dir));
     return clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
@@ -32,7 +32,7 @@ QString withTrailingSeparator(const QString& dir) {
 AppPaths resolveAppPaths(const AppOptions& options, const QString& applicationDir) {
     AppPaths paths;
     const QString prog = options.progDir.isEmpty() ? applicationDir : options.progDir;
-    paths.progDir = withTrailingSeparator(QDir(prog).absolutePath());
+    paths.progDir = withoutTrailingSeparator(QDir(prog).absolutePath());
 
     const QString windows = options.windowsDir.isEmpty()
                                 ? standardFolder(QStandardPaths::AppLocalDataLocation)

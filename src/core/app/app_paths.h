@@ -8,10 +8,10 @@ namespace trivanto {
 
 // The folders of one run.
 struct AppPaths {
-    // The program folder with a trailing separator: categories, sounds, help, banner.
+    // The program folder: categories, sounds, help, banner. Like every folder here it is kept
+    // without a trailing separator; files are joined to it with filePath().
     QString progDir;
-    // The per-user folder of the game question list and the pool file, without a trailing
-    // separator; created on demand.
+    // The per-user folder of the game question list and the pool file; created on demand.
     QString windowsFolder;
     // The folder of the single-instance lock.
     QString lockDir;
@@ -21,7 +21,9 @@ struct AppPaths {
 // and the per-user standard locations. Creates the windows and lock folders.
 AppPaths resolveAppPaths(const AppOptions& options, const QString& applicationDir);
 
-// `dir` with exactly one trailing '/'.
+// `dir` with exactly one trailing '/': the form of the "ProgDir" setting.
 QString withTrailingSeparator(const QString& dir);
+// `dir` without trailing '/' (but "/" stays "/").
+QString withoutTrailingSeparator(QString dir);
 
 }  // namespace trivanto

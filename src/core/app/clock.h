@@ -33,7 +33,7 @@ public:
                                                TimerMode mode = TimerMode::SingleShot) = 0;
     // Only for the start-up splash, before any window takes input: returns after `ms`
     // milliseconds while window messages keep being processed.
-    virtual void wait(int ms) = 0;
+    virtual void splashWait(int ms) = 0;
 };
 
 }  // namespace trivanto

@@ -1,5 +1,7 @@
 #include "core/app/first_start.h"
 
+#include "core/app/app_paths.h"
+
 namespace trivanto {
 
 namespace {
@@ -16,7 +18,8 @@ QString highscoreKey(int n, const char* field) {
 
 bool prepareStartSettings(SettingsStore& store, const QString& progDir) {
     using namespace settings_keys;
-    store.setString(kProgDir, progDir);
+    // Stored as the classic program wrote it: with a trailing separator.
+    store.setString(kProgDir, withTrailingSeparator(progDir));
 
     if (!store.groupExists(kPlayersGroup)) {
         for (int n = 1; n <= 4; ++n) {

@@ -41,7 +41,7 @@ std::unique_ptr<Timer> RealClock::createTimer(std::function<void()> timeout, Tim
     return std::make_unique<QtTimer>(std::move(timeout), mode);
 }
 
-void RealClock::wait(int ms) {
+void RealClock::splashWait(int ms) {
     if (ms <= 0) {
         return;
     }

@@ -13,7 +13,7 @@ public:
     qint64 tickMs() const override;
     QDateTime now() const override;
     std::unique_ptr<Timer> createTimer(std::function<void()> timeout, TimerMode mode) override;
-    void wait(int ms) override;
+    void splashWait(int ms) override;
 
 private:
     QElapsedTimer m_ticks;

@@ -12,7 +12,7 @@
 namespace trivanto {
 
 void GameEngine::SpielEnde() {
-    stopCountdown();
+    stopTimers();
     m_view.openEnabled = true;
     m_view.saveEnabled = false;
     const auto first = m_state.Account.begin();
@@ -54,7 +54,7 @@ void GameEngine::SpielEnde() {
         msg(m_state.UploadAllowed ? Msg::MsgTop50Invite : Msg::MsgSavedGameNoTransfer);
     m_view.submitVisible = m_state.UploadAllowed;
     m_services.sound.play(Cue::GameEnd);
-    updateProgress();
+    enter(GamePhase::GameOver);
     emit changed();
 }
 

@@ -1,7 +1,5 @@
 #include "core/game/game_engine.h"
 
-#include <QAbstractEventDispatcher>
-
 #include "core/app/clock.h"
 #include "core/app/message_dialog.h"
 #include "core/app/random_source.h"
@@ -21,12 +19,11 @@ std::size_t idx(int player) {
 }
 }  // namespace
 
-GameEngine::GameEngine(GameServices services, QObject* parent)
-    : QObject(parent),
-      m_services(std::move(services)),
-      m_questions(std::make_unique<TQuestionFile>()) {
-    m_countdownTimer.setInterval(1000);
-    connect(&m_countdownTimer, &QTimer::timeout, this, &GameEngine::countdowntimerTimer);
+GameEngine::GameEngine(const Services& services, QObject* parent)
+    : QObject(parent), m_services(services) {
+    m_countdownTimer =
+        m_services.clock.createTimer([this] { countdownTick(); }, TimerMode::Repeating);
+    m_drawTimer = m_services.clock.createTimer([this] { drawTick(); }, TimerMode::SingleShot);
     Ursprung();
 }
 
@@ -40,9 +37,21 @@ QString GameEngine::currency() const {
     return m_services.catalogue.settings().CurrencySuffix;
 }
 
-int GameEngine::frameLeft(int seat) {
-    static constexpr std::array<int, kMaxPlayers> kLeft{157, 274, 391, 509};
-    return kLeft[idx(std::clamp(seat, 1, kMaxPlayers))];
+bool GameEngine::inTransition() const {
+    return m_phase == GamePhase::Drawing || m_phase == GamePhase::DrawPause;
+}
+
+bool GameEngine::countdownRunning() const {
+    return m_phase == GamePhase::Answering && m_countdownTimer->isActive();
+}
+
+const QuestionSlot& GameEngine::currentSlot() const {
+    return m_questions[static_cast<std::size_t>(m_state.QuestionNumber - 1)];
+}
+
+void GameEngine::enter(GamePhase phase) {
+    m_phase = phase;
+    updateProgress();
 }
 
 void GameEngine::showScreen(Screen screen) {
@@ -58,7 +67,8 @@ void GameEngine::showPanel(SidePanel panel) {
 }
 
 void GameEngine::updateProgress() {
-    m_view.gameInProgress = m_view.frameVisible && m_view.screen != Screen::XEnde;
+    m_view.gameInProgress = m_phase != GamePhase::NoGame && m_phase != GamePhase::GameOver;
+    m_view.inTransition = inTransition();
     m_view.gameSaved = m_state.GameSaved;
     m_view.uploadAllowed = m_state.UploadAllowed;
     const Screen s = m_view.screen;
@@ -82,38 +92,40 @@ void GameEngine::setSeatEmpty(int seat) {
     view.name = msg(kNames[idx(seat)]);
 }
 
+void GameEngine::stopTimers() {
+    m_countdownTimer->stop();
+    m_drawTimer->stop();
+}
+
 void GameEngine::Ursprung() {
-    stopCountdown();
+    stopTimers();
     for (int n = 1; n <= kMaxPlayers; ++n) {
         setSeatEmpty(n);
     }
     m_view.frameVisible = false;
     m_view.panel = SidePanel::None;
     m_view.headLineVisible = false;
+    m_view.headLine.clear();
     m_view.countdownVisible = false;
     m_view.guessFieldCount = 2;
-    m_view.guessPanelHeight = 36;
     m_view.openEnabled = true;
     m_view.saveEnabled = false;
     m_view.keyPreview = false;
+    m_phase = GamePhase::NoGame;
     showScreen(Screen::XUnsichtbar);
     emit changed();
 }
 
-bool GameEngine::NeuesSpiel(const NewGameData& data) {
+bool GameEngine::NeuesSpiel(const NewGameData& data, GameQuestions questions) {
     const int n = data.PlayerCount * data.QuestionsPerPlayer;
-    QuestionFileReadResult read;
-    if (data.PlayerCount >= 1 && data.PlayerCount <= kMaxPlayers && n >= 1 && n <= kSlotCount) {
-        read = ReadQuestionFile(m_services.windowsFolder + QStringLiteral("/game.log"));
-    } else {
-        read.error = QStringLiteral("game length out of range");
-    }
-    if (!read.ok()) {
+    if (data.PlayerCount < 1 || data.PlayerCount > kMaxPlayers || n < 1 || n > kSlotCount ||
+        static_cast<int>(questions.size()) < n) {
         // Never half a game: the board stays empty.
         Ursprung();
         m_services.dialog.notice(msg(Msg::MsgGameListUnreadable), kGameListMessageWidth, true);
         return false;
     }
+    stopTimers();
 
     // Saved stays as it was: a save just before "New Game" still spares the save offer
     // until the new game's first bet.
@@ -124,7 +136,7 @@ bool GameEngine::NeuesSpiel(const NewGameData& data) {
     m_state.QuestionsPerPlayer = data.QuestionsPerPlayer;
     m_state.RandomOrder = data.RandomOrder;
     m_state.UploadAllowed = true;
-    *m_questions = read.file;
+    m_questions = std::move(questions);
 
     for (int seat = 1; seat <= kMaxPlayers; ++seat) {
         if (seat > m_state.PlayerCount) {
@@ -148,19 +160,6 @@ bool GameEngine::NeuesSpiel(const NewGameData& data) {
     return true;
 }
 
-void GameEngine::startCountdown() {
-    m_countdownActive = true;
-    // Without an event loop (tests) the tick is driven by hand.
-    if (QAbstractEventDispatcher::instance() != nullptr) {
-        m_countdownTimer.start();
-    }
-}
-
-void GameEngine::stopCountdown() {
-    m_countdownActive = false;
-    m_countdownTimer.stop();
-}
-
 void GameEngine::setGameSaved(bool saved) {
     m_state.GameSaved = saved;
     updateProgress();
@@ -175,38 +174,70 @@ void GameEngine::setUploadAllowed(bool allowed) {
 
 void GameEngine::AktuellenSpielerAnzeigen() {
     m_view.frameSeat = m_state.CurrentPlayer;
-    m_view.frameX = frameLeft(m_state.CurrentPlayer);
     m_view.currentPlayerName = m_view.seats[idx(m_state.CurrentPlayer)].name;
 }
 
 void GameEngine::FrageStellen() {
-    if (m_state.RandomOrder) {
-        if (m_view.panel == SidePanel::PanelWeiter) {
-            showPanel(SidePanel::None);
-        }
-        m_services.sound.play(Cue::DrawBegin);
-        for (int i = 0; i < kDrawFlickers; ++i) {
-            m_state.CurrentPlayer = m_services.random.uniform(1, m_state.PlayerCount);
-            AktuellenSpielerAnzeigen();
-            emit changed();
-            m_services.clock.wait(kDrawFlickerMs);
-        }
-        if (m_services.sound.SoundOn()) {
-            m_services.sound.play(Cue::DrawEnd);
-            m_services.clock.wait(kDrawEndPauseMs);
-        }
+    if (!m_state.RandomOrder) {
+        turnPrepared();
+        return;
     }
+    // The draw: ten flickers of the frame, 60 ms apart; the tenth draw stands. Nothing of
+    // the turn is on the screen meanwhile, and no action is taken.
+    showPanel(SidePanel::None);
+    m_view.keyPreview = false;
+    m_view.saveEnabled = false;
+    m_view.openEnabled = false;
+    m_services.sound.play(Cue::DrawBegin);
+    m_drawFlickers = 0;
+    enter(GamePhase::Drawing);
+    drawTick();
+}
+
+void GameEngine::drawTick() {
+    if (m_phase == GamePhase::DrawPause) {
+        turnPrepared();
+        return;
+    }
+    if (m_phase != GamePhase::Drawing) {
+        return;
+    }
+    if (m_drawFlickers == kDrawFlickers) {
+        drawEnded();
+        return;
+    }
+    ++m_drawFlickers;
+    m_state.CurrentPlayer = m_services.random.uniform(1, m_state.PlayerCount);
+    AktuellenSpielerAnzeigen();
+    emit changed();
+    if (m_holds == 0) {
+        m_drawTimer->start(kDrawFlickerMs);
+    }
+}
+
+void GameEngine::drawEnded() {
+    // The pause after the draw is made only with sound on.
+    if (!m_services.sound.SoundOn()) {
+        turnPrepared();
+        return;
+    }
+    m_services.sound.play(Cue::DrawEnd);
+    enter(GamePhase::DrawPause);
+    emit changed();
+    if (m_holds == 0) {
+        m_drawTimer->start(kDrawEndPauseMs);
+    }
+}
+
+void GameEngine::turnPrepared() {
     m_services.sound.play(m_state.QuestionNumber > 1 ? Cue::NextQuestion : Cue::FirstQuestion);
     AktuellenSpielerAnzeigen();
     m_view.headLine = msg(Msg::MsgQuestionPrefix) + QString::number(m_state.QuestionNumber) +
                       msg(Msg::MsgOfInfix) + QString::number(m_state.totalQuestions());
 
-    const TQuestionEntry& entry =
-        m_questions
-            ->entries[static_cast<std::size_t>(std::clamp(m_state.QuestionNumber, 1, kSlotCount))];
-    const QuestionSlot slot = loadSlot(entry);
+    const QuestionSlot& slot = currentSlot();
     m_view.questionText = slot.question;
-    m_state.CurrentKind = QuestionKindOf(entry);
+    m_state.CurrentKind = QuestionKindOf(slot);
     if (m_state.CurrentKind == QuestionKind::MultipleChoice) {
         m_view.answers = slot.answers;
     } else if (m_state.CurrentKind == QuestionKind::Estimation) {
@@ -218,7 +249,7 @@ void GameEngine::FrageStellen() {
     m_view.openEnabled = true;
     m_view.keyPreview = false;
     m_view.betText = QString::number(m_state.LastBet[idx(m_state.CurrentPlayer)]);
-    updateProgress();
+    enter(GamePhase::Betting);
     emit changed();
     emit betFieldReset(m_view.betText);
 }
@@ -243,27 +274,55 @@ void GameEngine::NaechsterZug() {
     emit changed();
 }
 
-void GameEngine::GoOnClick() {
+void GameEngine::proceed() {
     // Only the result screens offer "Proceed".
-    if (m_view.panel != SidePanel::PanelWeiter) {
+    if (m_phase != GamePhase::Result) {
         return;
     }
     NaechsterZug();
 }
 
-bool GameEngine::FormKeyPress(int key) {
-    if (!m_view.keyPreview) {
+bool GameEngine::resultKeyPressed(bool enterKey) {
+    if (!m_view.keyPreview || m_phase != GamePhase::Result) {
         return false;
     }
-    const bool proceed = m_view.enterProceeds && (key == Qt::Key_Return || key == Qt::Key_Enter);
+    const bool goOn = m_view.enterProceeds && enterKey;
     m_view.keyPreview = false;
     updateProgress();
-    if (proceed) {
-        GoOnClick();
+    if (goOn) {
+        proceed();
     } else {
         emit changed();
     }
-    return proceed;
+    return goOn;
+}
+
+void GameEngine::holdClock() {
+    if (m_holds++ > 0) {
+        return;
+    }
+    m_countdownTimer->stop();
+    m_drawTimer->stop();
+}
+
+void GameEngine::releaseClock() {
+    if (m_holds == 0 || --m_holds > 0) {
+        return;
+    }
+    // The held timer starts its whole interval again: a held second is never lost.
+    switch (m_phase) {
+        case GamePhase::Answering:
+            startCountdown();
+            break;
+        case GamePhase::Drawing:
+            m_drawTimer->start(kDrawFlickerMs);
+            break;
+        case GamePhase::DrawPause:
+            m_drawTimer->start(kDrawEndPauseMs);
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace trivanto

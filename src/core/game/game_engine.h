@@ -2,90 +2,83 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <array>
 #include <memory>
 
+#include "core/app/services.h"
 #include "core/game/game_types.h"
-#include "core/questions/question_file.h"
 
 namespace trivanto {
 
-class Clock;
 enum class Msg;
-class MessageCatalogue;
-class MessageDialog;
-class RandomSource;
-class SettingsStore;
-class SoundCues;
-
-// The seams and places the engine works with.
-struct GameServices {
-    SettingsStore& settings;
-    Clock& clock;
-    RandomSource& random;
-    MessageDialog& dialog;
-    SoundCues& sound;
-    const MessageCatalogue& catalogue;
-    QString windowsFolder;  // where the setup writes "game.log"
-};
+class Timer;
 
 // The one game of the main window: board, turn cycle, bets, the three kinds of question,
-// countdown, joker and game end. Windows render view() after every changed() and forward
-// clicks and keys to the operations below; every rule lives here.
+// countdown, joker and game end. Windows render view() after every changed() and forward the
+// players' actions to the operations below; every rule lives here.
+//
+// The game moves on only through the players' actions and its timers (the countdown, the
+// random draw and its pause). While a draw or pause runs (inTransition()), every action is
+// refused, so no input can change money, turn or question out of order.
 class GameEngine final : public QObject {
     Q_OBJECT
 
 public:
-    explicit GameEngine(GameServices services, QObject* parent = nullptr);
+    explicit GameEngine(const Services& services, QObject* parent = nullptr);
     ~GameEngine() override;
 
     const GameState& state() const { return m_state; }
     const GameView& view() const { return m_view; }
+    GamePhase phase() const { return m_phase; }
+    bool inTransition() const;
     const WinnersList& winners() const { return m_winners; }
     // The upload completes names, e-mails and ranks of the winners.
     WinnersList& winners() { return m_winners; }
-    const TQuestionFile& questionList() const { return *m_questions; }
-    bool countdownRunning() const { return m_countdownActive; }
+    // Slots 1..N of the running game.
+    const GameQuestions& questions() const { return m_questions; }
+    bool countdownRunning() const;
 
     // The empty board.
     void Ursprung();
-    // Starts a game from the setup's data and "game.log" in the windows folder; false (after
-    // a message, with the empty board) when the file cannot be read.
-    bool NeuesSpiel(const NewGameData& data);
-    // Prepares the turn of QuestionNumber: player, texts, bet panel.
+    // Starts a game from the setup's data and the drawn questions (slot 1 first). False, after
+    // a message and with the empty board, when they do not make a game.
+    bool NeuesSpiel(const NewGameData& data, GameQuestions questions);
+    // Prepares the turn of QuestionNumber: with random order the draw of the player first.
     void FrageStellen();
     void NaechsterZug();
     void AktuellenSpielerAnzeigen();
 
     // "MAX": the largest allowed bet, put into the bet field; returns that text.
-    QString FlatButton1Click();
+    QString fillMaximumBet();
     // The bet as typed; true when accepted (the question then starts).
     bool EinsatzPruefen(const QString& betText);
     void FrageStarten();
-    // Answer button k = 1..4.
-    void AntwortButtonClick(int k);
+    // The player picks answer k = 1..4.
+    void chooseAnswer(int k);
     void AntwortAuswerten();
-    // The one-second tick; public so tests drive it without waiting.
-    void countdowntimerTimer();
 
     // Enter in guess field n (1..4): the next field, or the settlement after the last one.
-    void SchaetzungSpielerEnter(int n, const std::array<QString, kMaxPlayers>& guesses);
+    void guessEntered(int n, const std::array<QString, kMaxPlayers>& guesses);
     // "Proceed" of the estimation screen; true when the guesses were settled.
     bool SchaetzungAuswerten(const std::array<QString, kMaxPlayers>& guesses);
 
-    void GoOnClick();
-    // A key press while view().keyPreview; true when the key was used (Enter went on).
-    bool FormKeyPress(int key);
+    // "Proceed" of a result screen: the next turn.
+    void proceed();
+    // A key press while the result screen takes keys first (view().keyPreview): it ends that
+    // state; Enter on the right, wrong or joker screen goes on. True when it went on.
+    bool resultKeyPressed(bool enter);
 
     void SpielEnde();
+
+    // A modal question is open over the game: the countdown stands still until the last hold
+    // is released, so no time runs out behind the dialog.
+    void holdClock();
+    void releaseClock();
 
     // For saved games: a save or load marks the game saved until the next bet or turn; a
     // loaded game may not be uploaded.
     void setGameSaved(bool saved);
     void setUploadAllowed(bool allowed);
-
-    static int frameLeft(int seat);
 
 signals:
     void changed();
@@ -97,23 +90,32 @@ signals:
 
 private:
     QString msg(Msg key) const;
+    QString currency() const;
+    const QuestionSlot& currentSlot() const;
+    void enter(GamePhase phase);
     void showScreen(Screen screen);
     void showPanel(SidePanel panel);
     void updateAccounts();
     void updateProgress();
     void setSeatEmpty(int seat);
+    void drawTick();
+    void drawEnded();
+    void turnPrepared();
     void startJoker();
+    void countdownTick();
     void startCountdown();
-    void stopCountdown();
-    QString currency() const;
+    void stopTimers();
 
-    GameServices m_services;
+    Services m_services;
     GameState m_state;
     GameView m_view;
+    GamePhase m_phase = GamePhase::NoGame;
     WinnersList m_winners;
-    std::unique_ptr<TQuestionFile> m_questions;
-    QTimer m_countdownTimer;
-    bool m_countdownActive = false;
+    GameQuestions m_questions;
+    std::unique_ptr<Timer> m_countdownTimer;
+    std::unique_ptr<Timer> m_drawTimer;
+    int m_drawFlickers = 0;
+    int m_holds = 0;
 };
 
 }  // namespace trivanto

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/app/clock.h"
 #include "core/app/message_dialog.h"
 #include "core/app/random_source.h"
 #include "core/game/bet_rules.h"
@@ -14,15 +15,15 @@ namespace trivanto {
 
 namespace {
 constexpr int kCountdownStart = 16;
-constexpr int kGuessFieldHeight = 18;
+constexpr int kCountdownTickMs = 1000;
 
 std::size_t idx(int player) {
     return static_cast<std::size_t>(player - 1);
 }
 }  // namespace
 
-QString GameEngine::FlatButton1Click() {
-    if (m_view.panel != SidePanel::PanelGeldsetzen) {
+QString GameEngine::fillMaximumBet() {
+    if (m_phase != GamePhase::Betting) {
         return m_view.betText;
     }
     m_view.betText = QString::number(maxBet(m_state.account(m_state.CurrentPlayer)));
@@ -32,7 +33,7 @@ QString GameEngine::FlatButton1Click() {
 }
 
 bool GameEngine::EinsatzPruefen(const QString& betText) {
-    if (m_view.panel != SidePanel::PanelGeldsetzen) {
+    if (m_phase != GamePhase::Betting) {
         return false;
     }
     m_state.GameSaved = false;
@@ -74,6 +75,7 @@ void GameEngine::FrageStarten() {
             m_state.Countdown = kCountdownStart;
             m_view.countdownText = countdownText(kCountdownStart - 1);
             m_view.countdownVisible = true;
+            enter(GamePhase::Answering);
             startCountdown();
             m_services.sound.play(Cue::Countdown);
             break;
@@ -81,10 +83,9 @@ void GameEngine::FrageStarten() {
             m_services.sound.play(Cue::Estimation);
             // Two fields at least: with a lone player (never drawn by the setup) the second
             // field still takes a guess, so the round can always be settled.
-            const int fields = std::clamp(m_state.PlayerCount, 2, kMaxPlayers);
-            m_view.guessFieldCount = fields;
-            m_view.guessPanelHeight = fields * kGuessFieldHeight;
+            m_view.guessFieldCount = std::clamp(m_state.PlayerCount, 2, kMaxPlayers);
             showScreen(Screen::XSchaetzfrage);
+            enter(GamePhase::Guessing);
             emit changed();
             emit focusRequested(FocusTarget::GuessField1);
             return;
@@ -111,20 +112,24 @@ void GameEngine::startJoker() {
     AntwortAuswerten();
 }
 
-void GameEngine::AntwortButtonClick(int k) {
-    if (m_view.screen != Screen::XFrage || k < 1 || k > 4) {
+void GameEngine::chooseAnswer(int k) {
+    if (m_phase != GamePhase::Answering || k < 1 || k > 4) {
         return;
     }
-    const QString correct = LoadField(
-        m_questions->entries[static_cast<std::size_t>(m_state.QuestionNumber)].fields[FieldCorrect],
-        false);
-    m_state.AnswerCorrect = correct == QString::number(k);
+    m_state.AnswerCorrect = currentSlot().correct == QString::number(k);
     AntwortAuswerten();
 }
 
-void GameEngine::countdowntimerTimer() {
-    // No game on the board, or no question open: nothing to count.
-    if (!m_view.frameVisible || !m_countdownActive || m_view.screen != Screen::XFrage) {
+void GameEngine::startCountdown() {
+    if (m_holds == 0) {
+        m_countdownTimer->start(kCountdownTickMs);
+    }
+}
+
+void GameEngine::countdownTick() {
+    // No question open: nothing to count.
+    if (m_phase != GamePhase::Answering) {
+        m_countdownTimer->stop();
         return;
     }
     if (m_state.Countdown == 0) {
@@ -139,7 +144,7 @@ void GameEngine::countdowntimerTimer() {
 }
 
 void GameEngine::AntwortAuswerten() {
-    stopCountdown();
+    m_countdownTimer->stop();
     m_view.countdownVisible = false;
     m_view.keyPreview = true;
     showPanel(SidePanel::PanelWeiter);
@@ -153,8 +158,7 @@ void GameEngine::AntwortAuswerten() {
         } else {
             m_services.sound.play(Cue::Wrong);
             showScreen(Screen::XFalsch);
-            const QuestionSlot slot =
-                loadSlot(m_questions->entries[static_cast<std::size_t>(m_state.QuestionNumber)]);
+            const QuestionSlot& slot = currentSlot();
             bool ok = false;
             const int right = slot.correct.toInt(&ok);
             // A damaged slot names no right answer rather than a wrong one.
@@ -176,12 +180,13 @@ void GameEngine::AntwortAuswerten() {
         m_state.account(current) = m_state.JokerAccount;
         updateProgress();
     }
+    enter(GamePhase::Result);
     updateAccounts();
     emit changed();
 }
 
-void GameEngine::SchaetzungSpielerEnter(int n, const std::array<QString, kMaxPlayers>& guesses) {
-    if (m_view.screen != Screen::XSchaetzfrage) {
+void GameEngine::guessEntered(int n, const std::array<QString, kMaxPlayers>& guesses) {
+    if (m_phase != GamePhase::Guessing) {
         return;
     }
     if (n >= 1 && n < m_view.guessFieldCount) {
@@ -192,7 +197,7 @@ void GameEngine::SchaetzungSpielerEnter(int n, const std::array<QString, kMaxPla
 }
 
 bool GameEngine::SchaetzungAuswerten(const std::array<QString, kMaxPlayers>& guesses) {
-    if (m_view.screen != Screen::XSchaetzfrage) {
+    if (m_phase != GamePhase::Guessing) {
         return false;
     }
     const int fields = m_view.guessFieldCount;
@@ -202,9 +207,7 @@ bool GameEngine::SchaetzungAuswerten(const std::array<QString, kMaxPlayers>& gue
             return false;
         }
     }
-    const QString exactText = LoadField(
-        m_questions->entries[static_cast<std::size_t>(m_state.QuestionNumber)].fields[FieldAnswer1],
-        true);
+    const QString exactText = currentSlot().answers[0];
     m_view.exactAnswerText = msg(Msg::MsgCorrectAnswerIs) + exactText;
     m_view.keyPreview = true;
     showScreen(Screen::XSchaetzfrageExakt);
@@ -232,7 +235,7 @@ bool GameEngine::SchaetzungAuswerten(const std::array<QString, kMaxPlayers>& gue
         exactOk ? msg(Msg::MsgClosestGuess) + joinNames(names, msg(Msg::MsgAndInfix)) : QString();
     updateAccounts();
     showPanel(SidePanel::PanelWeiter);
-    updateProgress();
+    enter(GamePhase::Result);
     emit changed();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "core/questions/question_file.h"
 
@@ -68,6 +69,22 @@ struct WinnersList {
     std::array<int, kMaxPlayers> WinnerRank{-1, -1, -1, -1};
 };
 
+// Where the game stands. Drawing and DrawPause are transitions that a timer ends: while one
+// lasts, no action of a player is taken.
+enum class GamePhase {
+    NoGame,     // the empty board
+    Drawing,    // the random draw of the next player: the frame flickers
+    DrawPause,  // the pause after the draw (only with sound on)
+    Betting,    // the bet panel is up
+    Answering,  // a multiple-choice question with its countdown
+    Guessing,   // an estimation question: every player types a guess
+    Result,     // a result screen with "Proceed"
+    GameOver,   // the end screen
+};
+
+// The questions of one game, slots 1..N as plain texts.
+using GameQuestions = std::vector<QuestionSlot>;
+
 // The screen states of the question area; each shows its own elements only.
 enum class Screen {
     XUnsichtbar,
@@ -99,7 +116,6 @@ struct GameView {
 
     bool frameVisible = false;  // ImageRahmen
     int frameSeat = 1;
-    int frameX = 157;
 
     bool headLineVisible = false;  // AktuelleFrageLabel
     QString headLine;
@@ -126,12 +142,12 @@ struct GameView {
 
     std::array<QString, kMaxPlayers> guessLabels;  // SchaetzungLabelSpieler1..4
     int guessFieldCount = 2;
-    int guessPanelHeight = 36;  // SchaetzfragenEditsPanel
 
     bool saveEnabled = false;  // "Save Game"
     bool openEnabled = true;   // "Open Game"
     bool keyPreview = false;   // the window takes key presses before its controls
     bool enterProceeds = false;
+    bool inTransition = false;  // a draw or pause runs: no action is taken
 
     bool gameSaved = false;
     bool uploadAllowed = false;

@@ -1,6 +1,7 @@
 #include "core/game/sound_cues.h"
 
 #include "core/app/settings_store.h"
+#include "core/common/file_path.h"
 #include "core/app/sound_backend.h"
 
 namespace trivanto {
@@ -19,14 +20,14 @@ void SoundCues::play(Cue cue) {
         return;
     }
     m_backend.stop();
-    m_backend.play(m_progDir + fileName(cue));
+    m_backend.play(filePath(m_progDir, fileName(cue)));
 }
 
 void SoundCues::stop() {
     m_backend.stop();
 }
 
-void SoundCues::TonButtonClick() {
+void SoundCues::toggleSound() {
     m_soundOn = !m_soundOn;
     if (!m_soundOn) {
         m_backend.stop();

@@ -35,7 +35,7 @@ public:
     // Stops whatever plays, whether the sound is on or not.
     void stop();
     // The sound button: toggles, stops when switched off, remembers the choice.
-    void TonButtonClick();
+    void toggleSound();
 
     // "audio01.snd" .. "audio12.snd".
     static QString fileName(Cue cue);

@@ -167,6 +167,9 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgStartFileRefused,
      u"Trivanto does not open this file of the update, because it is not a document in the "
      u"program folder: "},
+    {Msg::MsgGameListUnwritable, u"Trivanto could not store the questions of the new game: "},
+    {Msg::MsgPoolFileUnwritable,
+     u"Trivanto could not write its plain-text copy of the question pool; the game goes on: "},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

@@ -174,6 +174,9 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgStartFileRefused,
      u"Trivanto öffnet diese Datei des Updates nicht, weil sie kein Dokument im Programmordner "
      u"ist: "},
+    {Msg::MsgGameListUnwritable, u"Trivanto konnte die Fragen des neuen Spiels nicht speichern: "},
+    {Msg::MsgPoolFileUnwritable,
+     u"Trivanto konnte die Textkopie des Fragenpools nicht schreiben; das Spiel geht weiter: "},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

@@ -116,6 +116,8 @@ constexpr const char* kKeyNames[] = {
     "MsgPackageUnavailable",
     "MsgSelectionFull",
     "MsgStartFileRefused",
+    "MsgGameListUnwritable",
+    "MsgPoolFileUnwritable",
 };
 
 static_assert(std::size(kKeyNames) == static_cast<std::size_t>(kMsgCount), "one name per key");

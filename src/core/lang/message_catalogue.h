@@ -114,6 +114,8 @@ enum class Msg {
     MsgPackageUnavailable,
     MsgSelectionFull,
     MsgStartFileRefused,
+    MsgGameListUnwritable,
+    MsgPoolFileUnwritable,
     Count
 };
 

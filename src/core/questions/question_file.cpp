@@ -109,6 +109,16 @@ QuestionKind QuestionKindOf(const TQuestionEntry& entry) {
     return QuestionKind::MultipleChoice;
 }
 
+QuestionKind QuestionKindOf(const QuestionSlot& slot) {
+    if (slot.answers[1] == QLatin1String(kEstimationMarker)) {
+        return QuestionKind::Estimation;
+    }
+    if (slot.answers[1] == QLatin1String(kJokerMarker)) {
+        return QuestionKind::Joker;
+    }
+    return QuestionKind::MultipleChoice;
+}
+
 QuestionSlot loadSlot(const TQuestionEntry& entry) {
     QuestionSlot slot;
     slot.question = LoadField(entry.fields[FieldQuestion], true);
@@ -146,61 +156,61 @@ QString categoryTitle(const TQuestionFile& file) {
     return LoadField(file.entries[0].fields[HeaderTitle], false);
 }
 
-QuestionFileReadResult questionFileFromBytes(const QByteArray& bytes, const QString& name) {
-    QuestionFileReadResult result;
+Result<TQuestionFile> questionFileFromBytes(const QByteArray& bytes, const QString& name) {
     if (bytes.size() < kQuestionFileSize) {
-        result.error = QStringLiteral("%1: holds %2 bytes, a question file has %3")
-                           .arg(name)
-                           .arg(bytes.size())
-                           .arg(kQuestionFileSize);
-        return result;
+        return Status::failure(QStringLiteral("%1: holds %2 bytes, a question file has %3")
+                                   .arg(name)
+                                   .arg(bytes.size())
+                                   .arg(kQuestionFileSize));
     }
-    std::memcpy(&result.file, bytes.constData(), kQuestionFileSize);
-    return result;
+    TQuestionFile file;
+    std::memcpy(&file, bytes.constData(), kQuestionFileSize);
+    return file;
 }
 
 QByteArray questionFileToBytes(const TQuestionFile& file) {
     return QByteArray(reinterpret_cast<const char*>(&file), kQuestionFileSize);
 }
 
-QuestionFileReadResult ReadQuestionFile(const QString& path) {
+Result<TQuestionFile> ReadQuestionFile(const QString& path) {
     const QString name = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (info.isDir()) {
-        return {{}, QStringLiteral("%1: is a folder, not a question file").arg(name)};
+        return Status::failure(QStringLiteral("%1: is a folder, not a question file").arg(name));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, QStringLiteral("%1: cannot be opened: %2").arg(name, file.errorString())};
+        return Status::failure(
+            QStringLiteral("%1: cannot be opened: %2").arg(name, file.errorString()));
     }
     // Only the record is read; whatever follows it is ignored (and dropped by the next save).
     const QByteArray bytes = file.read(kQuestionFileSize);
     if (file.error() != QFileDevice::NoError) {
-        return {{}, QStringLiteral("%1: cannot be read: %2").arg(name, file.errorString())};
+        return Status::failure(
+            QStringLiteral("%1: cannot be read: %2").arg(name, file.errorString()));
     }
     return questionFileFromBytes(bytes, name);
 }
 
-bool WriteQuestionFile(const QString& path, const TQuestionFile& file, QString* error) {
+Status WriteQuestionFile(const QString& path, const TQuestionFile& file) {
     QSaveFile out(path);
     const auto fail = [&](const QString& what) {
-        if (error != nullptr) {
-            *error = QStringLiteral("%1: %2: %3")
-                         .arg(QDir::toNativeSeparators(path), what, out.errorString());
-        }
-        return false;
+        return Status::failure(QStringLiteral("%1: %2: %3")
+                                   .arg(QDir::toNativeSeparators(path), what, out.errorString()));
     };
     if (!out.open(QIODevice::WriteOnly)) {
         return fail(QStringLiteral("cannot be created"));
     }
     if (out.write(questionFileToBytes(file)) != kQuestionFileSize) {
+        // The reason first: cancelling replaces it with its own.
+        const Status failed = fail(QStringLiteral("cannot be written"));
         out.cancelWriting();
-        return fail(QStringLiteral("cannot be written"));
+        return failed;
     }
     if (!out.commit()) {
         return fail(QStringLiteral("cannot be saved"));
     }
-    return true;
+    return Status::success();
 }
 
 }  // namespace trivanto

@@ -5,6 +5,8 @@
 #include <QString>
 #include <array>
 
+#include "core/common/result.h"
+
 namespace trivanto {
 
 // A category file, the game question list "game.log" and the first block of a saved game
@@ -66,6 +68,7 @@ struct QuestionSlot {
     QString correct;  // "1" to "4" as stored
 };
 QuestionSlot loadSlot(const TQuestionEntry& entry);
+QuestionKind QuestionKindOf(const QuestionSlot& slot);
 void storeSlot(TQuestionEntry& entry, const QuestionSlot& slot);
 
 // Header texts of a category file.
@@ -84,18 +87,13 @@ enum HeaderField {
 void writeCategoryHeader(TQuestionFile& file, const QString& title, const QDateTime& savedAt);
 QString categoryTitle(const TQuestionFile& file);
 
-struct QuestionFileReadResult {
-    TQuestionFile file;
-    QString error;  // empty on success; otherwise names the file and the problem
-    bool ok() const { return error.isEmpty(); }
-};
-
-// Takes the first 133,866 bytes; fewer bytes, a missing file or a folder give an error value.
-QuestionFileReadResult ReadQuestionFile(const QString& path);
+// Takes the first 133,866 bytes; fewer bytes, a missing file or a folder give an error that
+// names the file.
+Result<TQuestionFile> ReadQuestionFile(const QString& path);
 // `name` is used in the error text only.
-QuestionFileReadResult questionFileFromBytes(const QByteArray& bytes, const QString& name);
+Result<TQuestionFile> questionFileFromBytes(const QByteArray& bytes, const QString& name);
 QByteArray questionFileToBytes(const TQuestionFile& file);
-// Writes the whole record atomically; on failure returns false and sets *error.
-bool WriteQuestionFile(const QString& path, const TQuestionFile& file, QString* error = nullptr);
+// Writes the whole record atomically; the failure names the file and the reason.
+Status WriteQuestionFile(const QString& path, const TQuestionFile& file);
 
 }  // namespace trivanto

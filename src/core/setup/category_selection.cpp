@@ -20,15 +20,15 @@ struct Counts {
 };
 
 Counts countFile(const QString& path, int playerCount) {
-    const QuestionFileReadResult read = ReadQuestionFile(path);
+    const auto read = ReadQuestionFile(path);
     Counts c;
     if (!read.ok()) {
         return c;
     }
     c.ok = true;
-    c.title = categoryTitle(read.file);
+    c.title = categoryTitle(*read);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const TQuestionEntry& entry = read.file.entries[static_cast<std::size_t>(slot)];
+        const TQuestionEntry& entry = read->entries[static_cast<std::size_t>(slot)];
         if (entry.fields[FieldQuestion][0] == 0) {
             continue;
         }
@@ -95,14 +95,14 @@ void CategorySelection::setTicked(int index, bool ticked, int playerCount) {
     recount(playerCount);
 }
 
-void CategorySelection::AllesButtonClick(int playerCount) {
+void CategorySelection::tickAll(int playerCount) {
     for (auto& row : m_rows) {
         row.ticked = true;
     }
     recount(playerCount);
 }
 
-void CategorySelection::NichtsButtonClick(int playerCount) {
+void CategorySelection::untickAll(int playerCount) {
     for (auto& row : m_rows) {
         row.ticked = false;
     }

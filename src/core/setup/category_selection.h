@@ -33,8 +33,8 @@ public:
 
     const std::vector<CategoryRow>& rows() const { return m_rows; }
     void setTicked(int index, bool ticked, int playerCount);  // RubrikwahlClick
-    void AllesButtonClick(int playerCount);
-    void NichtsButtonClick(int playerCount);
+    void tickAll(int playerCount);
+    void untickAll(int playerCount);
 
     int tickedCount() const { return m_tickedCount; }      // AnzRubLabel
     int questionCount() const { return m_questionCount; }  // AnzFragLabel

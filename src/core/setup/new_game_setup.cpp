@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "core/app/message_dialog.h"
+#include "core/common/file_path.h"
 #include "core/game/game_engine.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
@@ -15,31 +16,35 @@ constexpr int kTooFewWidth = 279;
 constexpr int kOwnMessageWidth = 300;
 }  // namespace
 
-NewGameSetup::NewGameSetup(SetupServices services, GameEngine& engine)
-    : m_services(std::move(services)),
+NewGameSetup::NewGameSetup(const Services& services, GameEngine& engine, QObject* parent)
+    : QObject(parent),
+      m_services(services),
       m_engine(engine),
       m_players(m_services.settings, m_services.dialog, m_services.catalogue),
-      m_categories(m_services.dialog, m_services.catalogue) {}
+      m_categories(m_services.dialog, m_services.catalogue),
+      m_pool(m_services.clock, m_services.catalogue) {}
 
-void NewGameSetup::FormCreate() {
-    m_players.FormCreate();
+NewGameSetup::~NewGameSetup() = default;
+
+void NewGameSetup::load() {
+    m_players.load();
     rebuildGameLengths();
 }
 
-void NewGameSetup::FormActivate() {
+void NewGameSetup::activate() {
     m_engine.Ursprung();
-    m_players.FormActivate();
-    m_categories.build(m_services.progDir, m_players.PlayerCount());
+    m_players.activate();
+    m_categories.build(m_services.paths.progDir, m_players.PlayerCount());
     rebuildGameLengths();
 }
 
-void NewGameSetup::FlatRadioButtonClick(int playerCount) {
+void NewGameSetup::setPlayerCount(int playerCount) {
     m_players.setPlayerCount(playerCount);
     m_categories.recount(m_players.PlayerCount());
     rebuildGameLengths();
 }
 
-void NewGameSetup::AbbrechenButtonClick() {
+void NewGameSetup::cancel() {
     m_services.sound.stop();
 }
 
@@ -47,8 +52,10 @@ void NewGameSetup::rebuildGameLengths() {
     m_gameLengths = CategorySelection::gameLengthEntries(m_players.PlayerCount());
 }
 
-NewGameSetup::StartResult NewGameSetup::OKButtonClick(const QString& gameLength,
-                                                      SetupProgress* progress) {
+bool NewGameSetup::startGame(const QString& gameLength, SetupProgress* progress) {
+    if (m_building) {
+        return false;
+    }
     const auto& text = [&](Msg key) { return m_services.catalogue.text(key); };
     const int playerCount = m_players.PlayerCount();
     bool ok = false;
@@ -57,54 +64,73 @@ NewGameSetup::StartResult NewGameSetup::OKButtonClick(const QString& gameLength,
     const int n = perPlayer * playerCount;
     if (!ok || n < 1 || n > kSlotCount) {
         m_services.dialog.notice(text(Msg::MsgGameLengthInvalid), kOwnMessageWidth, true);
-        return StartResult::Refused;
+        return false;
     }
     if (m_categories.questionCount() < n) {
         m_services.dialog.notice(text(Msg::MsgTooFewQuestionsHead) + QString::number(n) +
                                      text(Msg::MsgTooFewQuestionsTail),
                                  kTooFewWidth, true);
-        return StartResult::Refused;
+        return false;
     }
     if (!m_players.checkNames()) {
-        return StartResult::Refused;
+        return false;
     }
     m_players.storePlayers();
 
-    if (progress != nullptr) {
-        progress->begin();
+    m_building = true;
+    m_perPlayer = perPlayer;
+    m_progress = progress;
+    if (m_progress != nullptr) {
+        m_progress->begin();
     }
     m_services.sound.stop();
-    const auto fail = [&](const QString& message) {
-        if (progress != nullptr) {
-            progress->end(false);
-        }
-        m_services.dialog.notice(message, kOwnMessageWidth, true);
-        return StartResult::Failed;
-    };
+    m_pool.start(m_categories.chosen(), filePath(m_services.paths.windowsFolder, QStringLiteral("fragen.tmp")),
+                 m_progress, [this](PoolBuildResult built) { poolBuilt(std::move(built)); });
+    return true;
+}
 
-    const QString folder = m_services.windowsFolder + QLatin1Char('/');
-    const PoolBuildResult built =
-        buildQuestionPool(m_categories.chosen(), folder + QStringLiteral("fragen.tmp"),
-                          m_services.clock, m_services.catalogue, progress);
+void NewGameSetup::fail(const QString& message) {
+    if (m_progress != nullptr) {
+        m_progress->end(false);
+    }
+    m_building = false;
+    m_services.dialog.notice(message, kOwnMessageWidth, true);
+    emit finished(false);
+}
+
+void NewGameSetup::poolBuilt(PoolBuildResult built) {
+    const auto& text = [&](Msg key) { return m_services.catalogue.text(key); };
+    const int playerCount = m_players.PlayerCount();
     if (!built.ok()) {
         m_categories.removeRow(built.unreadablePath);
         m_categories.recount(playerCount);
-        return fail(text(Msg::MsgCategoryUnreadable) + QFileInfo(built.unreadablePath).fileName());
+        fail(text(Msg::MsgCategoryUnreadable) + QFileInfo(built.unreadablePath).fileName());
+        return;
     }
-    const auto drawn = drawGameQuestions(built.pool, n, playerCount, m_services.random);
+    if (!built.poolFileError.isEmpty()) {
+        m_services.dialog.notice(text(Msg::MsgPoolFileUnwritable) + built.poolFileError,
+                                 kOwnMessageWidth, true);
+    }
+    auto drawn =
+        drawGameQuestions(built.pool, m_perPlayer * playerCount, playerCount, m_services.random);
     if (!drawn) {
-        return fail(text(Msg::MsgPoolTooFewDistinct));
+        fail(text(Msg::MsgPoolTooFewDistinct));
+        return;
     }
-    QString error;
-    if (!WriteQuestionFile(folder + QStringLiteral("game.log"), *drawn, &error)) {
-        return fail(text(Msg::MsgGameListUnreadable));
+    // Saved games take their questions from this file.
+    const Status written = WriteQuestionFile(
+        filePath(m_services.paths.windowsFolder, QStringLiteral("game.log")), gameQuestionList(*drawn));
+    if (!written.ok()) {
+        fail(text(Msg::MsgGameListUnwritable) + written.error());
+        return;
     }
-    if (progress != nullptr) {
-        progress->report({}, 100);
-        progress->end(true);
+    if (m_progress != nullptr) {
+        m_progress->report({}, 100);
+        m_progress->end(true);
     }
-    return m_engine.NeuesSpiel(m_players.gameData(perPlayer)) ? StartResult::Started
-                                                              : StartResult::Failed;
+    m_building = false;
+    const bool started = m_engine.NeuesSpiel(m_players.gameData(m_perPlayer), std::move(*drawn));
+    emit finished(started);
 }
 
 }  // namespace trivanto

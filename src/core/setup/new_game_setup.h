@@ -1,70 +1,71 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include "core/app/services.h"
 #include "core/setup/category_selection.h"
 #include "core/setup/player_setup.h"
+#include "core/setup/question_pool.h"
 
 namespace trivanto {
 
-class Clock;
 class GameEngine;
-class MessageCatalogue;
-class MessageDialog;
-class RandomSource;
-class SettingsStore;
-class SetupProgress;
-class SoundCues;
-
-struct SetupServices {
-    SettingsStore& settings;
-    Clock& clock;
-    RandomSource& random;
-    MessageDialog& dialog;
-    SoundCues& sound;
-    const MessageCatalogue& catalogue;
-    QString progDir;        // category files
-    QString windowsFolder;  // "fragen.tmp" and "game.log"
-};
 
 // The new-game window's rules: players, categories, game length, and the start of a game
-// (checks, pool, draw, "game.log", then the engine's new game).
-class NewGameSetup final {
-public:
-    enum class StartResult { Refused, Failed, Started };
+// (checks, then the pool built step by step on the clock, the draw, "game.log", and the
+// engine's new game).
+class NewGameSetup final : public QObject {
+    Q_OBJECT
 
-    NewGameSetup(SetupServices services, GameEngine& engine);
+public:
+    NewGameSetup(const Services& services, GameEngine& engine, QObject* parent = nullptr);
+    ~NewGameSetup() override;
 
     PlayerSetup& players() { return m_players; }
     const PlayerSetup& players() const { return m_players; }
     CategorySelection& categories() { return m_categories; }
     const CategorySelection& categories() const { return m_categories; }
 
-    void FormCreate();
+    // Reads the remembered players.
+    void load();
     // Each opening: the empty board, a fresh category list, the player layout, the lengths.
-    void FormActivate();
-    void FlatRadioButtonClick(int playerCount);
+    void activate();
+    void setPlayerCount(int playerCount);
     // Cancel or close: the background music stops.
-    void AbbrechenButtonClick();
+    void cancel();
 
     // MaxCombo's entries and the one selected after every rebuild.
     const QStringList& gameLengthEntries() const { return m_gameLengths; }
     int gameLengthIndex() const { return CategorySelection::kDefaultGameLengthIndex; }
 
-    // "OK" with the text of MaxCombo. Refused: a message was shown and the window stays as it
-    // is; Failed: the waiting window was shown and the setup is shown again; Started: the game
-    // runs.
-    StartResult OKButtonClick(const QString& gameLength, SetupProgress* progress);
+    // "OK" with the text of MaxCombo. False when a check refused it (after its message; the
+    // window stays as it is). True when the pool build has begun: it runs on the clock's
+    // timers behind `progress`, and finished() tells how it ended.
+    bool startGame(const QString& gameLength, SetupProgress* progress);
+    // A game start is under way: the choices are fixed and no other action may begin.
+    bool building() const { return m_building; }
+
+signals:
+    // The game start has ended: `started` when the game runs, else after its message (the
+    // players get the setup window back).
+    void finished(bool started);
 
 private:
     void rebuildGameLengths();
+    void poolBuilt(PoolBuildResult built);
+    void fail(const QString& message);
 
-    SetupServices m_services;
+    Services m_services;
     GameEngine& m_engine;
     PlayerSetup m_players;
     CategorySelection m_categories;
+    QuestionPoolBuilder m_pool;
     QStringList m_gameLengths;
+    SetupProgress* m_progress = nullptr;
+    int m_perPlayer = 0;
+    bool m_building = false;
 };
 
 }  // namespace trivanto

@@ -23,7 +23,7 @@ QString PlayerSetup::ownPicKey(int n) {
     return playerKey(n, "_OwnPic");
 }
 
-void PlayerSetup::FormCreate() {
+void PlayerSetup::load() {
     const QString counter = QStringLiteral("Players/Counter");
     if (!m_settings.contains(counter)) {
         m_settings.setInt(counter, 1);
@@ -38,7 +38,7 @@ void PlayerSetup::FormCreate() {
     layout();
 }
 
-void PlayerSetup::FormActivate() {
+void PlayerSetup::activate() {
     for (int n = 1; n <= kMaxPlayers; ++n) {
         showPicture(n, m_settings.contains(ownPicKey(n)));
     }
@@ -121,7 +121,7 @@ void PlayerSetup::nextPicture(int n) {
     updateArrows(n);
 }
 
-void PlayerSetup::SpielerBildButtonClick(int n, const std::function<QString()>& chooseFile) {
+void PlayerSetup::switchOwnPicture(int n, const std::function<QString()>& chooseFile) {
     if (!row(n).pictureButtonActive) {
         return;
     }

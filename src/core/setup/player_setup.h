@@ -41,9 +41,9 @@ public:
     PlayerSetup(SettingsStore& settings, MessageDialog& dialog, const MessageCatalogue& catalogue);
 
     // Reads the player count (writing 1 when absent), picture numbers and names.
-    void FormCreate();
+    void load();
     // Each opening: own pictures checked and the layout refreshed.
-    void FormActivate();
+    void activate();
 
     int PlayerCount() const { return m_playerCount; }
     void setPlayerCount(int count);  // FlatRadioButton1Click .. 4
@@ -57,7 +57,7 @@ public:
     void nextPicture(int n);
     // The picture button: removes the own picture, or asks `chooseFile` for one (an empty
     // answer means the dialog was cancelled and nothing changes).
-    void SpielerBildButtonClick(int n, const std::function<QString()>& chooseFile);
+    void switchOwnPicture(int n, const std::function<QString()>& chooseFile);
 
     const OwnPictureRecord& ownPictures() const { return m_own; }
     OwnPictureRecord& ownPictures() { return m_own; }

@@ -158,7 +158,8 @@ TIniDocument::TIniDocument(const QString& fileName) : m_impl(std::make_unique<Im
 }
 
 TIniDocument::~TIniDocument() {
-    Flush();
+    // A caller that cares about the outcome flushes first; here nothing is left to tell.
+    static_cast<void>(Flush());
 }
 
 void TIniDocument::loadFromBytes(const QByteArray& bytes) {
@@ -205,24 +206,24 @@ void TIniDocument::WriteValue(const QString& section, const QString& key, const 
     m_impl->changed = true;
 }
 
-bool TIniDocument::Flush() {
+Status TIniDocument::Flush() {
     if (!m_impl->changed || m_impl->fileName.isEmpty()) {
-        return true;
+        return Status::success();
     }
     const QString shown = QDir::toNativeSeparators(m_impl->fileName);
     if (m_impl->loadFailed) {
         // Writing now would replace a file we never read with the few values set since.
         m_impl->error = QStringLiteral("%1: not written, it could not be read before").arg(shown);
-        return false;
+        return Status::failure(m_impl->error);
     }
     QSaveFile out(m_impl->fileName);
     const QByteArray bytes = m_impl->serialise();
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         m_impl->error = QStringLiteral("%1: cannot be written: %2").arg(shown, out.errorString());
-        return false;
+        return Status::failure(m_impl->error);
     }
     m_impl->changed = false;
-    return true;
+    return Status::success();
 }
 
 QByteArray TIniDocument::toBytes() const {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+#include "core/common/result.h"
+
 namespace trivanto {
 
 // An INI text file held in memory: case-insensitive section and key names, nothing trimmed,
@@ -27,9 +29,9 @@ public:
     // Carriage returns and line feeds in the names or the value become blanks: a stored line
     // never splits into two when the file is read again.
     void WriteValue(const QString& section, const QString& key, const QString& value);
-    // Writes the file if changed and bound; false on an I/O error (see errorString()). A file
+    // Writes the file if changed and bound; the failure names the file and the reason. A file
     // that existed but could not be loaded is never overwritten.
-    bool Flush();
+    Status Flush();
 
     // Replaces the content by the INI text `bytes`, as loading a file would; the binding to a
     // file stays as it is.

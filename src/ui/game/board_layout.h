@@ -2,13 +2,16 @@
 
 #include <QRect>
 #include <QSize>
+#include <algorithm>
+#include <array>
 
 // Places of the game board's controls in main-window coordinates (640 x 479).
 namespace trivanto::board_layout {
 
 inline constexpr QSize kBoardSize{640, 479};
 
-// Seats: a 111 x 190 frame whose left edge the engine gives; the parts are offsets inside it.
+// Seats: a 111 x 190 frame at the seat's left edge; the parts are offsets inside it.
+inline constexpr std::array<int, 4> kSeatLeft{157, 274, 391, 509};
 inline constexpr int kSeatTop = 280;
 inline constexpr QSize kSeatFrameSize{111, 190};
 inline constexpr QRect kSeatPicture{4, 4, 103, 120};
@@ -40,5 +43,10 @@ inline constexpr QRect kResultLine1{340, 112, 286, 40};
 inline constexpr QRect kResultLine2{340, 152, 286, 80};
 inline constexpr QRect kResultText{340, 112, 286, 120};
 inline constexpr QRect kFootnote{168, 238, 458, 18};
+
+// The left edge of seat 1..4 and of the frame around it.
+inline constexpr int seatLeft(int seat) {
+    return kSeatLeft[static_cast<std::size_t>(std::clamp(seat, 1, 4) - 1)];
+}
 
 }  // namespace trivanto::board_layout

@@ -5,9 +5,9 @@
 #include <QLabel>
 
 #include "core/game/game_engine.h"
-#include "ui/app/window_text_applier.h"
+#include "ui/common/window_text_applier.h"
 #include "ui/game/board_layout.h"
-#include "ui/game/select_all_edit.h"
+#include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/t_dot_matrix_label.h"
 #include "ui/widgets/t_flat_button.h"
@@ -59,8 +59,8 @@ QFont boldBody() {
 
 }  // namespace
 
-TGameBoard::TGameBoard(GameEngine& engine, QWidget* frame, QWidget* parent)
-    : QWidget(parent), m_engine(engine), m_frame(frame) {
+TGameBoard::TGameBoard(GameEngine& engine, QWidget* parent)
+    : QWidget(parent), m_engine(engine) {
     setObjectName(QStringLiteral("GameBoard"));
     setAttribute(Qt::WA_NoSystemBackground);
     resize(board_layout::kBoardSize);
@@ -78,7 +78,7 @@ void TGameBoard::buildSeats() {
     using namespace board_layout;
     for (int n = 1; n <= kMaxPlayers; ++n) {
         Seat& seat = m_seats[static_cast<std::size_t>(n - 1)];
-        const int left = GameEngine::frameLeft(n);
+        const int left = seatLeft(n);
         const auto at = [left](QRect part) { return part.translated(left, kSeatTop); };
         seat.picture = makeImage(this, QStringLiteral("ImageSpieler%1").arg(n), at(kSeatPicture),
                                  artwork::placeholderPicture());
@@ -97,7 +97,7 @@ void TGameBoard::buildSeats() {
     }
     // Above the seats: the frame's inside is transparent.
     m_rahmen = makeImage(this, QStringLiteral("ImageRahmen"),
-                         QRect(QPoint(GameEngine::frameLeft(1), kSeatTop), kSeatFrameSize),
+                         QRect(QPoint(seatLeft(1), kSeatTop), kSeatFrameSize),
                          artwork::seatFramePicture());
 }
 
@@ -124,13 +124,13 @@ void TGameBoard::buildPanels() {
                            QStringLiteral("MAX"));
     auto* accept = makeButton(m_betPanel, QStringLiteral("GeldgesetztButton"),
                               {64, 120, kPanelArea.width() - 74, 28});
-    connect(max, &QPushButton::clicked, this, [this] { m_engine.FlatButton1Click(); });
+    connect(max, &QPushButton::clicked, this, [this] { m_engine.fillMaximumBet(); });
     connect(accept, &QPushButton::clicked, this, &TGameBoard::betEntered);
     m_bet->installEventFilter(this);
 
     m_goOnPanel = makePanel(this, QStringLiteral("PanelWeiter"), kPanelArea);
     m_goOn = makeButton(m_goOnPanel, QStringLiteral("GoOn"), {10, 86, kPanelArea.width() - 20, 34});
-    connect(m_goOn, &QPushButton::clicked, this, [this] { m_engine.GoOnClick(); });
+    connect(m_goOn, &QPushButton::clicked, this, [this] { m_engine.proceed(); });
 
     m_endPanel = makePanel(this, QStringLiteral("PanelOnlineupdate"), kPanelArea);
     m_endText = makeLabel(m_endPanel, QStringLiteral("Label5"), {4, 6, kPanelArea.width() - 8, 150},
@@ -178,7 +178,7 @@ void TGameBoard::buildQuestionArea() {
         auto* button = makeButton(m_answerPanel, QStringLiteral("Antwort%1Button").arg(k), place);
         button->setFont(Theme::bodyFont());
         m_answers[static_cast<std::size_t>(k - 1)] = button;
-        connect(button, &QPushButton::clicked, this, [this, k] { m_engine.AntwortButtonClick(k); });
+        connect(button, &QPushButton::clicked, this, [this, k] { m_engine.chooseAnswer(k); });
     }
 
     m_guessPanel = makePanel(this, QStringLiteral("SchaetzfragenEditsPanel"),
@@ -288,10 +288,8 @@ bool TGameBoard::answerKey(const QKeyEvent& event) {
 }
 
 void TGameBoard::betEntered() {
-    // Enter counts only while the bet panel is up.
-    if (m_betPanel->isVisibleTo(this)) {
-        m_engine.EinsatzPruefen(m_bet->text());
-    }
+    // The engine takes a bet only while its turn is at the bet.
+    m_engine.EinsatzPruefen(m_bet->text());
 }
 
 std::array<QString, kMaxPlayers> TGameBoard::guesses() const {
@@ -320,7 +318,7 @@ bool TGameBoard::eventFilter(QObject* watched, QEvent* event) {
             for (int n = 1; n <= kMaxPlayers; ++n) {
                 if (watched == m_guessFields[static_cast<std::size_t>(n - 1)]) {
                     event->accept();
-                    m_engine.SchaetzungSpielerEnter(n, guesses());
+                    m_engine.guessEntered(n, guesses());
                     return true;
                 }
             }

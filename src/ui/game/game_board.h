@@ -30,9 +30,7 @@ class TGameBoard final : public QWidget {
     Q_OBJECT
 
 public:
-    // `frame` is the main window: its "AktuelleFrageLabel", "OeffnenButton" and
-    // "SpeichernButton" are rendered too when present.
-    TGameBoard(GameEngine& engine, QWidget* frame, QWidget* parent = nullptr);
+    explicit TGameBoard(GameEngine& engine, QWidget* parent = nullptr);
 
     // "Submit Game to the Top50" on the end panel.
     void setSubmitAction(std::function<void()> action) { m_submit = std::move(action); }
@@ -46,10 +44,6 @@ public:
 
     // The current guesses as typed.
     std::array<QString, kMaxPlayers> guesses() const;
-
-    // An own picture file as a seat shows it; null when it is not a readable picture.
-    static QPixmap loadOwnPicture(const QString& path);
-    static QPixmap seatPixmap(const SeatPicture& picture);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,7 +61,6 @@ private:
     void placeFocus(const GameView& view);
 
     GameEngine& m_engine;
-    QWidget* m_frame = nullptr;
     std::function<void()> m_submit;
 
     struct Seat {

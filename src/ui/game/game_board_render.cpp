@@ -1,13 +1,13 @@
 // Rendering the engine's view onto the board's controls.
 #include <QFontMetrics>
-#include <QImageReader>
 #include <QLabel>
 
 #include "core/game/game_engine.h"
 #include "ui/game/board_layout.h"
 #include "ui/game/game_board.h"
-#include "ui/game/select_all_edit.h"
+#include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/artwork.h"
+#include "ui/widgets/player_picture.h"
 #include "ui/widgets/t_dot_matrix_label.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/theme.h"
@@ -15,8 +15,6 @@
 namespace trivanto {
 
 namespace {
-
-constexpr int kMaxPictureSide = 4096;
 
 void setColour(QLabel* label, const QColor& colour) {
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
@@ -59,54 +57,12 @@ void fitText(QPushButton* button, const QString& text) {
 
 }  // namespace
 
-QPixmap TGameBoard::loadOwnPicture(const QString& path) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
-        return {};
-    }
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        return {};
-    }
-    return QPixmap::fromImage(
-        image.scaled(artwork::kPlayerPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-}
-
-QPixmap TGameBoard::seatPixmap(const SeatPicture& picture) {
-    switch (picture.kind) {
-        case SeatPicture::Kind::BuiltIn:
-            return artwork::playerPicture(picture.index);
-        case SeatPicture::Kind::OwnFile: {
-            // A picture file that went bad since it was chosen shows the first built-in one.
-            const QPixmap own = loadOwnPicture(picture.path);
-            return own.isNull() ? artwork::playerPicture(0) : own;
-        }
-        case SeatPicture::Kind::Placeholder:
-            break;
-    }
-    return artwork::placeholderPicture();
-}
-
 void TGameBoard::render() {
     const GameView& view = m_engine.view();
     renderSeats(view);
 
     m_rahmen->setVisible(view.frameVisible);
-    m_rahmen->move(view.frameX, board_layout::kSeatTop);
-    if (m_frame != nullptr) {
-        if (auto* head = m_frame->findChild<QLabel*>(QStringLiteral("AktuelleFrageLabel"))) {
-            head->setText(view.headLine);
-            head->setVisible(view.headLineVisible);
-        }
-        if (auto* open = m_frame->findChild<QWidget*>(QStringLiteral("OeffnenButton"))) {
-            open->setEnabled(view.openEnabled);
-        }
-        if (auto* save = m_frame->findChild<QWidget*>(QStringLiteral("SpeichernButton"))) {
-            save->setEnabled(view.saveEnabled);
-        }
-    }
+    m_rahmen->move(board_layout::seatLeft(view.frameSeat), board_layout::kSeatTop);
 
     m_betPanel->setVisible(view.panel == SidePanel::PanelGeldsetzen);
     m_goOnPanel->setVisible(view.panel == SidePanel::PanelWeiter);
@@ -157,7 +113,7 @@ void TGameBoard::renderQuestionArea(const GameView& view) {
     m_question2->setVisible(guessing);
     m_guessPanel->setVisible(guessing);
     m_guessOkPanel->setVisible(guessing);
-    m_guessPanel->resize(m_guessPanel->width(), view.guessPanelHeight);
+    m_guessPanel->resize(m_guessPanel->width(), view.guessFieldCount * board_layout::kGuessRow);
     for (std::size_t i = 0; i < m_guessLabels.size(); ++i) {
         const bool shown = static_cast<int>(i) < view.guessFieldCount;
         m_guessLabels[i]->setText(view.guessLabels[i]);

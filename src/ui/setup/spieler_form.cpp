@@ -9,8 +9,8 @@
 #include <QStyledItemDelegate>
 
 #include "core/app/help_viewer.h"
-#include "ui/app/window_text_applier.h"
-#include "ui/game/select_all_edit.h"
+#include "ui/common/window_text_applier.h"
+#include "ui/widgets/select_all_edit.h"
 #include "ui/setup/warten_progress.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_flat_check_box.h"
@@ -87,11 +87,13 @@ QFont boldBody() {
 
 }  // namespace
 
-TSpielerForm::TSpielerForm(SpielerFormContext context, QWidget* parent)
+TSpielerForm::TSpielerForm(const Services& services, NewGameSetup& setup, TWartenForm* waiting,
+                           std::function<void()> showInfo, QWidget* parent)
     : TShapedForm(parent),
-      m_context(std::move(context)),
-      m_setup(m_context.services, m_context.engine),
-      m_progress(std::make_unique<WartenProgress>(m_context.waiting, this)) {
+      m_services(services),
+      m_setup(setup),
+      m_showInfo(std::move(showInfo)),
+      m_progress(std::make_unique<WartenProgress>(waiting, this)) {
     setObjectName(QStringLiteral("Spielerform"));
     setWindowTitle(QStringLiteral("Trivanto"));
     setWindowStyle(artwork::WindowStyle::NewGame);
@@ -110,7 +112,8 @@ TSpielerForm::TSpielerForm(SpielerFormContext context, QWidget* parent)
     // The design captions, until the language table replaces them.
     applyWindowTexts(this, resolvedWindowTexts(QStringLiteral("TSpielerForm"), Language::Deutsch));
 
-    m_setup.FormCreate();
+    m_setup.load();
+    connect(&m_setup, &NewGameSetup::finished, this, &TSpielerForm::startFinished);
     renderPlayers();
     rebuildGameLengths();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -130,12 +133,12 @@ void TSpielerForm::buildTitle() {
     auto* close = makeTitleBarButton(this, QStringLiteral("Button3x"), artwork::SmallButton::Close,
                                      {right - 18, 6});
     connect(info, &QAbstractButton::clicked, this, [this] {
-        if (m_context.showInfo) {
-            m_context.showInfo();
+        if (m_showInfo) {
+            m_showInfo();
         }
     });
     connect(help, &QAbstractButton::clicked, this,
-            [this] { m_context.help.HelpJump(helpTopic()); });
+            [this] { m_services.help.HelpJump(helpTopic()); });
     connect(close, &QAbstractButton::clicked, this, &TSpielerForm::AbbrechenButtonClick);
 }
 
@@ -232,11 +235,11 @@ void TSpielerForm::buildCategories() {
     none->setObjectName(QStringLiteral("NichtsButton"));
     none->setGeometry(kRightLeft, kSelectTop + kSelectHeight + 6, kRightWidth, kSelectHeight);
     connect(all, &QAbstractButton::clicked, this, [this] {
-        m_setup.categories().AllesButtonClick(m_setup.players().PlayerCount());
+        m_setup.categories().tickAll(m_setup.players().PlayerCount());
         renderCategories();
     });
     connect(none, &QAbstractButton::clicked, this, [this] {
-        m_setup.categories().NichtsButtonClick(m_setup.players().PlayerCount());
+        m_setup.categories().untickAll(m_setup.players().PlayerCount());
         renderCategories();
     });
 

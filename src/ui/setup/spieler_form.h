@@ -15,8 +15,6 @@ class QListWidgetItem;
 
 namespace trivanto {
 
-class FileDialogs;
-class HelpViewer;
 class TFlatButton;
 class TFlatCheckBox;
 class TFlatRadioButton;
@@ -25,15 +23,6 @@ class TSelectAllEdit;
 class TWartenForm;
 class WartenProgress;
 
-// What the new-game window needs besides the rules of the setup.
-struct SpielerFormContext {
-    SetupServices services;
-    GameEngine& engine;
-    HelpViewer& help;
-    FileDialogs& files;
-    TWartenForm* waiting = nullptr;
-    std::function<void()> showInfo;  // ToolbarButton974
-};
 
 // The new-game window: player count, names and pictures, random order, the category list,
 // the game length and "OK". Shown modally from "New Game"; the rules live in NewGameSetup.
@@ -43,7 +32,9 @@ class TSpielerForm final : public TShapedForm {
     Q_OBJECT
 
 public:
-    explicit TSpielerForm(SpielerFormContext context, QWidget* parent = nullptr);
+    // `waiting` shows the game start's progress; `showInfo` opens the information window.
+    TSpielerForm(const Services& services, NewGameSetup& setup, TWartenForm* waiting,
+                 std::function<void()> showInfo, QWidget* parent = nullptr);
     ~TSpielerForm() override;
 
     NewGameSetup& setup() { return m_setup; }
@@ -75,10 +66,12 @@ private:
     QString chooseOwnPicture();
     void RubrikwahlClick(QListWidgetItem* item);
     void OKButtonClick();
+    void startFinished(bool started);
     void AbbrechenButtonClick();
 
-    SpielerFormContext m_context;
-    NewGameSetup m_setup;
+    Services m_services;
+    NewGameSetup& m_setup;
+    std::function<void()> m_showInfo;
     std::unique_ptr<WartenProgress> m_progress;
     QObject* m_openPicDialog = nullptr;  // carries the picture dialog's title
 

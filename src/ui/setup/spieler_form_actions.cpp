@@ -11,9 +11,9 @@
 #include "core/app/help_viewer.h"
 #include "core/app/message_dialog.h"
 #include "core/lang/message_catalogue.h"
-#include "ui/app/warten_form.h"
-#include "ui/game/game_board.h"
-#include "ui/game/select_all_edit.h"
+#include "ui/common/warten_form.h"
+#include "ui/widgets/player_picture.h"
+#include "ui/widgets/select_all_edit.h"
 #include "ui/setup/spieler_form.h"
 #include "ui/setup/warten_progress.h"
 #include "ui/widgets/t_flat_button.h"
@@ -29,14 +29,13 @@ constexpr int kPictureMessageWidth = 300;
 
 void TSpielerForm::open() {
     FormActivate();
-    // A failed start shows the window again after it was hidden for the waiting window.
-    do {
-        showModal();
-    } while (isVisible());
+    // Until the players leave or OK begins the game start. A failed start shows the window
+    // again, application-modal as before, from the setup's finished().
+    showModal();
 }
 
 void TSpielerForm::FormActivate() {
-    m_setup.FormActivate();
+    m_setup.activate();
     renderPlayers();
     rebuildCategoryList();
     rebuildGameLengths();
@@ -55,7 +54,7 @@ void TSpielerForm::renderPlayers() {
             p.name->setText(row.name);
         }
         p.name->setEnabled(row.enabled);
-        p.image->setPixmap(TGameBoard::seatPixmap(row.shown));
+        p.image->setPixmap(seatPixmap(row.shown));
         p.previous->setEnabled(row.previousEnabled);
         p.next->setEnabled(row.nextEnabled);
         p.ownPicture->setEnabled(row.pictureButtonActive);
@@ -99,7 +98,7 @@ void TSpielerForm::rebuildGameLengths() {
 }
 
 void TSpielerForm::FlatRadioButtonClick(int playerCount) {
-    m_setup.FlatRadioButtonClick(playerCount);
+    m_setup.setPlayerCount(playerCount);
     renderPlayers();
     renderCategories();
     rebuildGameLengths();
@@ -107,7 +106,7 @@ void TSpielerForm::FlatRadioButtonClick(int playerCount) {
 
 void TSpielerForm::RubrikwahlClick(QListWidgetItem* item) {
     // No changes while the pool is being built from the present choice.
-    if (m_context.waiting != nullptr && m_context.waiting->isVisible()) {
+    if (m_setup.building()) {
         return;
     }
     const int index = m_categories->row(item);
@@ -119,15 +118,15 @@ void TSpielerForm::RubrikwahlClick(QListWidgetItem* item) {
 QString TSpielerForm::chooseOwnPicture() {
     FileDialogRequest request;
     request.title = m_openPicDialog->property("title").toString();
-    request.folder = m_context.services.progDir;
+    request.folder = m_services.paths.progDir;
     request.filter = QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)");
-    const QString file = m_context.files.openFile(request);
+    const QString file = m_services.files.openFile(request);
     if (file.isEmpty()) {
         return {};  // cancelled: the picture stays
     }
-    if (TGameBoard::loadOwnPicture(file).isNull()) {
-        m_context.services.dialog.notice(
-            m_context.services.catalogue.text(Msg::MsgPictureUnreadable), kPictureMessageWidth,
+    if (loadOwnPicture(file).isNull()) {
+        m_services.dialog.notice(
+            m_services.catalogue.text(Msg::MsgPictureUnreadable), kPictureMessageWidth,
             true);
         return {};
     }
@@ -135,23 +134,30 @@ QString TSpielerForm::chooseOwnPicture() {
 }
 
 void TSpielerForm::SpielerBildButtonClick(int n) {
-    m_setup.players().SpielerBildButtonClick(n, [this] { return chooseOwnPicture(); });
+    m_setup.players().switchOwnPicture(n, [this] { return chooseOwnPicture(); });
     renderPlayers();
 }
 
 void TSpielerForm::OKButtonClick() {
-    const auto result = m_setup.OKButtonClick(m_length->currentText(), m_progress.get());
-    if (result == NewGameSetup::StartResult::Started) {
+    if (!m_setup.startGame(m_length->currentText(), m_progress.get())) {
+        // Refused: the window stays with its choice.
+        renderPlayers();
+        renderCategories();
+    }
+}
+
+void TSpielerForm::startFinished(bool started) {
+    if (started) {
         hide();
         return;
     }
-    // Refused or failed: the window stays with its choice; a dropped file leaves the list.
+    // The window is back with its choice; a dropped file has left the list.
     renderPlayers();
     renderCategories();
 }
 
 void TSpielerForm::AbbrechenButtonClick() {
-    m_setup.AbbrechenButtonClick();
+    m_setup.cancel();
     hide();
 }
 
@@ -163,7 +169,7 @@ void TSpielerForm::formKeyPress(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_F1) {
         event->accept();
-        m_context.help.HelpJump(helpTopic());
+        m_services.help.HelpJump(helpTopic());
         return;
     }
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;

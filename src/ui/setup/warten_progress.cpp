@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "ui/app/warten_form.h"
+#include "ui/common/warten_form.h"
 #include "ui/widgets/t_flat_progress_bar.h"
 
 namespace trivanto {

@@ -1,0 +1,52 @@
+#include "ui/shell/main_game.h"
+
+#include <QKeyEvent>
+
+#include "core/game/game_engine.h"
+#include "core/setup/new_game_setup.h"
+#include "ui/game/game_board.h"
+#include "ui/shell/main_form.h"
+
+namespace trivanto {
+
+MainGame::MainGame(TMainForm& main, GameEngine& engine, NewGameSetup& setup, QObject* parent)
+    : QObject(parent), m_main(main), m_engine(engine), m_setup(setup) {
+    m_board = new TGameBoard(m_engine);
+    main.attachBoard(m_board);
+    m_board->setSubmitAction([this] { m_main.NochNichtFertig(); });
+    connect(&m_engine, &GameEngine::changed, this, &MainGame::renderFrame);
+    renderFrame();
+
+    MainFormGameHooks hooks;
+    hooks.gameInProgress = [this] { return m_engine.view().gameInProgress; };
+    hooks.GameSaved = [this] { return m_engine.state().GameSaved; };
+    // Saved games do not exist yet: a "Yes" to the offer says so.
+    hooks.SpielSpeichern = [this] { m_main.NochNichtFertig(); };
+    hooks.busy = [this] { return m_engine.inTransition() || m_setup.building(); };
+    main.setGameHooks(std::move(hooks));
+
+    // The result screens take the keyboard before their controls (Enter goes on); while the
+    // answers are shown, the digit keys press them wherever the focus is.
+    connect(&main, &TShapedForm::keyPreview, this, [this](QKeyEvent* event) {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (m_engine.view().keyPreview && m_engine.resultKeyPressed(enter)) {
+            event->accept();
+        } else if (m_board->answerKey(*event)) {
+            event->accept();
+        }
+    });
+}
+
+MainGame::~MainGame() = default;
+
+void MainGame::renderFrame() {
+    const GameView& view = m_engine.view();
+    m_main.showQuestionCounter(view.headLine, view.headLineVisible);
+    m_main.enableGameFiles(view.openEnabled, view.saveEnabled);
+}
+
+void MainGame::languageApplied() {
+    m_engine.Ursprung();
+}
+
+}  // namespace trivanto

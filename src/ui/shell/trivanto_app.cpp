@@ -1,0 +1,283 @@
+#include "ui/shell/trivanto_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+#include <cstdio>
+
+#include "core/app/first_start.h"
+#include "core/app/single_instance.h"
+#include "core/common/file_path.h"
+#include "core/game/game_engine.h"
+#include "core/game/sound_cues.h"
+#include "core/setup/new_game_setup.h"
+#include "core/update/ini_document.h"
+#include "ui/common/fehlermeldung_form.h"
+#include "ui/common/fenster_nach_vorn.h"
+#include "ui/common/grauform.h"
+#include "ui/common/help_window.h"
+#include "ui/about/info_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/common/qt_file_dialogs.h"
+#include "ui/shell/sprachform.h"
+#include "ui/about/startscreen_form.h"
+#include "ui/common/warten_form.h"
+#include "ui/common/window_text_applier.h"
+#include "ui/shell/main_game.h"
+#include "ui/setup/spieler_form.h"
+
+namespace trivanto {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Trivanto 1.04");
+constexpr int kSplashMs = 3000;
+
+}  // namespace
+
+// The main window is created before the message dialog and the help window; these forward
+// to whichever implementation exists once they are used.
+// While a message shows, the game's clock stands: no countdown runs out behind a question.
+class TrivantoApp::DialogProxy final : public MessageDialog {
+public:
+    MessageDialog* target = nullptr;
+    GameEngine* game = nullptr;
+    int show(const MessageRequest& request) override {
+        if (target == nullptr) {
+            return AnswerCancel;
+        }
+        if (game != nullptr) {
+            game->holdClock();
+        }
+        const int answer = target->show(request);
+        if (game != nullptr) {
+            game->releaseClock();
+        }
+        return answer;
+    }
+};
+
+class TrivantoApp::HelpProxy final : public HelpViewer {
+public:
+    HelpViewer* target = nullptr;
+    void HelpJump(const QString& topic) override {
+        if (target != nullptr) {
+            target->HelpJump(topic);
+        }
+    }
+};
+
+TrivantoApp::TrivantoApp(AppEnvironment environment, QObject* parent)
+    : QObject(parent),
+      m_env(std::move(environment)),
+      m_catalogue(m_env.servers.updateHost),
+      m_dialogProxy(std::make_unique<DialogProxy>()),
+      m_helpProxy(std::make_unique<HelpProxy>()) {
+    m_dialogProxy->target = m_env.messageDialog;
+    m_helpProxy->target = m_env.helpViewer;
+}
+
+TrivantoApp::~TrivantoApp() {
+    // A message dialog shown at shutdown must not reach back into the ending engine.
+    m_dialogProxy->game = nullptr;
+}
+
+MessageDialog& TrivantoApp::dialog() {
+    return *m_dialogProxy;
+}
+HelpViewer& TrivantoApp::help() {
+    return *m_helpProxy;
+}
+
+bool TrivantoApp::end(int exitCode) {
+    m_exitCode = exitCode;
+    m_splash.reset();
+    return false;
+}
+
+int TrivantoApp::colourDepth() const {
+    if (m_env.colourDepth) {
+        return m_env.colourDepth();
+    }
+    return m_splash ? m_splash->GameInfo1.BitsPixel : 0;
+}
+
+bool TrivantoApp::start() {
+    // 1-3: title, splash window with the system facts, language.
+    QGuiApplication::setApplicationDisplayName(kTitle);
+    m_splash = std::make_unique<TStartscreenForm>(m_env.paths.windowsFolder, m_env.language);
+
+    // 4: one copy per user.
+    m_guard = std::make_unique<SingleInstanceGuard>(m_env.paths.lockDir);
+    if (!m_guard->tryAcquire()) {
+        m_env.plainMessages->show(kTitle, alreadyRunningText(m_env.language));
+        return end(0);
+    }
+
+    // 5: a 16-colour screen ends the program before anything else is created.
+    m_depth = colourDepth();
+    if (m_depth > 0 && m_depth < 8) {
+        m_env.plainMessages->show(kTitle, needColoursText(m_env.language));
+        return end(0);
+    }
+
+    // 6: the splash, painted at once and kept while events go on.
+    m_splash->show();
+    m_splash->repaint();
+    if (!m_env.options.noSplash) {
+        m_env.clock->splashWait(kSplashMs);
+    }
+
+    if (!QDir::setCurrent(m_env.paths.progDir)) {
+        m_env.plainMessages->show(kTitle,
+                                  QStringLiteral("Trivanto cannot use its program folder %1.")
+                                      .arg(QDir::toNativeSeparators(m_env.paths.progDir)));
+        return end(1);
+    }
+
+    createServices();   // the main window's creation prepares the settings
+    createWindows();    // 7
+    applyLanguage();    // 8
+    checkConnection();  // 9
+
+    // 10: 256 colours is a warning only.
+    if (m_depth == 8) {
+        dialog().notice(m_catalogue.text(Msg::MsgNeedTrueColor), 363, true);
+    }
+    m_splash.reset();  // 11
+    writeTest();       // 12
+    return true;
+}
+
+void TrivantoApp::createServices() {
+    prepareStartSettings(*m_env.settings, m_env.paths.progDir);
+    // The cues read the sound setting, so they start after the defaults exist.
+    m_sound = std::make_unique<SoundCues>(*m_env.settings, *m_env.sound, m_env.paths.progDir);
+    FileDialogs* files = m_env.fileDialogs;
+    if (files == nullptr) {
+        m_fileDialogs = std::make_unique<QtFileDialogs>();
+        files = m_fileDialogs.get();
+    }
+    m_services.emplace(Services{*m_env.settings, *m_env.clock, *m_env.random, dialog(), help(),
+                                *m_env.shell, *files, *m_sound, m_catalogue, m_env.paths});
+    m_engine = std::make_unique<GameEngine>(*m_services);
+    m_dialogProxy->game = m_engine.get();
+    m_setup = std::make_unique<NewGameSetup>(*m_services, *m_engine);
+}
+
+void TrivantoApp::createWindows() {
+    const Services& services = *m_services;
+    m_main = std::make_unique<TMainForm>(services);
+    connect(m_main.get(), &TMainForm::FormClose, this, &TrivantoApp::onMainFormClosed);
+    m_game = std::make_unique<MainGame>(*m_main, *m_engine, *m_setup);
+    m_sprach = std::make_unique<TSprachform>();
+    // Place of TOnlineupdateForm, TOnlinehighscoreForm and TBestenlisteForm.
+    m_warten = std::make_unique<TWartenForm>();
+    m_message = std::make_unique<TFehlermeldungForm>();
+    if (m_dialogProxy->target == nullptr) {
+        m_dialogProxy->target = m_message.get();
+    }
+    m_spieler = std::make_unique<TSpielerForm>(services, *m_setup, m_warten.get(),
+                                               [this] { m_info->showModal(); });
+    // Place of TEditorForm, TSuchenForm, TNeueFragendateiForm and
+    // TFragendateiOeffnenForm; each registers with m_order and sets its MainFormActions entry.
+    m_order = std::make_unique<FensterNachVorn>();
+    m_order->setMainWindow(m_main.get());
+    m_order->setWindow(FrontWindow::Warten, m_warten.get());
+    m_order->setWindow(FrontWindow::Fehlermeldung, m_message.get());
+    m_order->setWindow(FrontWindow::Spieler, m_spieler.get());
+    m_grau = std::make_unique<TGrauform>();
+    m_grau->FormCreate(*m_order, *m_main, *m_sound);
+    // Place of TRASForm (its creation starts the ten-second connection poll).
+    m_info = std::make_unique<TInfoForm>(*m_env.settings, help());
+    m_order->setWindow(FrontWindow::Info, m_info.get());
+
+    m_help = std::make_unique<THelpViewer>(m_env.paths.progDir, *m_env.shell);
+    if (m_helpProxy->target == nullptr) {
+        m_helpProxy->target = m_help.get();
+    }
+    m_order->setWindow(FrontWindow::Help, m_help.get());
+
+    MainFormActions actions;
+    actions.showInfo = [this] { m_info->showModal(); };
+    actions.showSetup = [this] { m_spieler->open(); };
+    m_main->setActions(std::move(actions));
+}
+
+void TrivantoApp::applyLanguage() {
+    m_catalogue.apply(m_env.language);
+    const std::pair<QWidget*, const char*> windows[] = {
+        {m_main.get(), "TMainForm"},       {m_message.get(), "TFehlermeldungForm"},
+        {m_spieler.get(), "TSpielerForm"}, {m_info.get(), "TInfoForm"},
+        {m_splash.get(), "TStartscreenForm"},
+    };
+    for (const auto& [window, windowClass] : windows) {
+        if (window != nullptr) {
+            applyWindowTexts(window,
+                             resolvedWindowTexts(QLatin1String(windowClass), m_env.language));
+        }
+    }
+    m_help->setHelpFolder(m_catalogue.settings().HelpFile);
+    m_main->placeQuestionCounter();
+    m_game->languageApplied();
+}
+
+void TrivantoApp::checkConnection() {
+    if (!m_env.connections->activeConnections().isEmpty()) {
+        m_main->IsOnline = true;
+        // Place of the banner update, which starts here while on line.
+    }
+}
+
+void TrivantoApp::writeTest() {
+    const QString path = filePath(m_env.paths.progDir, QStringLiteral("bb.tmp"));
+    {
+        TIniDocument test(path);
+        test.WriteValue(QStringLiteral("Trivanto"), QStringLiteral("Test"), QStringLiteral("OK"));
+        // The file's presence below is the answer; the reason is not shown.
+        static_cast<void>(test.Flush());
+    }
+    // A folder of that name is no sign of a writable program folder.
+    if (!QFileInfo(path).isFile()) {
+        dialog().notice(m_catalogue.text(Msg::MsgFolderWriteProtected), 363, true);
+    }
+    QFile::remove(path);
+}
+
+int TrivantoApp::run() {
+    if (!start()) {
+        return m_exitCode;
+    }
+    if (m_env.options.reportReady) {
+        QTimer::singleShot(0, this, [] {
+            std::fputs("Trivanto ready\n", stdout);
+            std::fflush(stdout);
+        });
+    }
+    if (m_env.options.quitWhenIdle) {
+        // Leaves through the ordinary shutdown once the loop runs.
+        QTimer::singleShot(0, m_main.get(), [this] { m_main->ProgrammBeenden(); });
+    }
+    m_inLoop = true;
+    m_exitCode = QApplication::exec();
+    m_inLoop = false;
+    return m_exitCode;
+}
+
+void TrivantoApp::onMainFormClosed() {
+    m_finished = true;
+    for (QWidget* window : {static_cast<QWidget*>(m_grau.get()), static_cast<QWidget*>(m_help.get()),
+                            static_cast<QWidget*>(m_info.get()),
+                            static_cast<QWidget*>(m_warten.get())}) {
+        if (window != nullptr) {
+            window->hide();
+        }
+    }
+    if (m_inLoop) {
+        QCoreApplication::exit(0);
+    }
+}
+
+}  // namespace trivanto

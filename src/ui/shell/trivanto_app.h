@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+#include <optional>
+
+#include "core/app/app_environment.h"
+#include "core/app/services.h"
+#include "core/lang/message_catalogue.h"
+
+namespace trivanto {
+
+class FensterNachVorn;
+class GameEngine;
+class MainGame;
+class NewGameSetup;
+class SingleInstanceGuard;
+class SoundCues;
+class TFehlermeldungForm;
+class TGrauform;
+class THelpViewer;
+class TInfoForm;
+class TMainForm;
+class TSprachform;
+class TSpielerForm;
+class TStartscreenForm;
+class TWartenForm;
+
+// The application: runs the start-up (single instance, colour depth, splash, every window
+// created once in a fixed order, language, connection check, write test), then the message
+// loop until the main window closes. It owns every shared service (the catalogue, the sound
+// cues, the game engine, the new-game setup and the seams from the AppEnvironment) and every
+// window, and hands each window what it needs. Tests build the whole program in-process
+// against fakes.
+class TrivantoApp final : public QObject {
+    Q_OBJECT
+public:
+    explicit TrivantoApp(AppEnvironment environment, QObject* parent = nullptr);
+    ~TrivantoApp() override;
+
+    // The start-up up to the message loop. False when the program ends before it (a second
+    // copy, too few colours, an unusable program folder); exitCode() then holds the result.
+    bool start();
+    // start() and, when it succeeded, the message loop; returns the process's exit code.
+    int run();
+
+    int exitCode() const { return m_exitCode; }
+    // True once the main window has closed.
+    bool isFinished() const { return m_finished; }
+
+    // Every message of the program goes through this: the environment's dialog if it brought
+    // one, else the program's own TFehlermeldungForm. While it shows, the game's clock stands.
+    MessageDialog& dialog();
+    HelpViewer& help();
+    const MessageCatalogue& catalogue() const { return m_catalogue; }
+    const AppEnvironment& environment() const { return m_env; }
+
+    // The shared services; they exist once the windows are created.
+    GameEngine* engine() const { return m_engine.get(); }
+    NewGameSetup* setup() const { return m_setup.get(); }
+    SoundCues* soundCues() const { return m_sound.get(); }
+
+    TMainForm* mainForm() const { return m_main.get(); }
+    TFehlermeldungForm* messageForm() const { return m_message.get(); }
+    TInfoForm* infoForm() const { return m_info.get(); }
+    THelpViewer* helpWindow() const { return m_help.get(); }
+    TGrauform* grauform() const { return m_grau.get(); }
+    TWartenForm* wartenForm() const { return m_warten.get(); }
+    FensterNachVorn* windowOrder() const { return m_order.get(); }
+    MainGame* game() const { return m_game.get(); }
+    TSpielerForm* spielerForm() const { return m_spieler.get(); }
+
+private:
+    class DialogProxy;
+    class HelpProxy;
+
+    bool end(int exitCode);
+    int colourDepth() const;
+    void createServices();
+    void createWindows();
+    void applyLanguage();
+    void checkConnection();
+    void writeTest();
+    void onMainFormClosed();
+
+    AppEnvironment m_env;
+    MessageCatalogue m_catalogue;
+    std::unique_ptr<DialogProxy> m_dialogProxy;
+    std::unique_ptr<HelpProxy> m_helpProxy;
+    std::unique_ptr<FileDialogs> m_fileDialogs;  // when the environment brings none
+    std::unique_ptr<SingleInstanceGuard> m_guard;
+    std::unique_ptr<TStartscreenForm> m_splash;
+    int m_depth = 0;
+
+    // The shared services, built after the settings' defaults exist, in this order.
+    std::unique_ptr<SoundCues> m_sound;
+    std::optional<Services> m_services;
+    std::unique_ptr<GameEngine> m_engine;
+    std::unique_ptr<NewGameSetup> m_setup;
+
+    // The windows in their order of creation; members end in reverse order, so every window
+    // goes before the services it was given.
+    std::unique_ptr<TMainForm> m_main;
+    std::unique_ptr<MainGame> m_game;
+    std::unique_ptr<TSprachform> m_sprach;
+    std::unique_ptr<TWartenForm> m_warten;
+    std::unique_ptr<TFehlermeldungForm> m_message;
+    std::unique_ptr<TSpielerForm> m_spieler;
+    std::unique_ptr<FensterNachVorn> m_order;
+    std::unique_ptr<TGrauform> m_grau;
+    std::unique_ptr<TInfoForm> m_info;
+    std::unique_ptr<THelpViewer> m_help;
+
+    int m_exitCode = 0;
+    bool m_finished = false;
+    bool m_inLoop = false;
+};
+
+}  // namespace trivanto

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "core/app/app_environment.h"
+#include "core/app/memory_settings_store.h"
+#include "core/common/file_path.h"
+#include "support/manual_clock.h"
+#include "support/recording_help_viewer.h"
+#include "support/recording_message_dialog.h"
+#include "support/recording_plain_message_box.h"
+#include "support/recording_shell_opener.h"
+#include "support/recording_sound_backend.h"
+#include "support/scripted_connection_backend.h"
+#include "support/scripted_random.h"
+#include "core/setup/new_game_setup.h"
+#include "ui/shell/trivanto_app.h"
+
+namespace trivanto {
+
+// The whole program in-process: a temporary program folder and fakes for every seam.
+class ShellAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_tmp.isValid());
+        m_oldCurrent = QDir::currentPath();
+        QDir(m_tmp.path()).mkpath(QStringLiteral("prog"));
+        QDir(m_tmp.path()).mkpath(QStringLiteral("win"));
+        QDir(m_tmp.path()).mkpath(QStringLiteral("lock"));
+    }
+    void TearDown() override {
+        app.reset();
+        QDir::setCurrent(m_oldCurrent);
+    }
+
+    QString progDir() const { return m_tmp.filePath(QStringLiteral("prog")); }
+    QString lockDir() const { return m_tmp.filePath(QStringLiteral("lock")); }
+
+    AppEnvironment environment(Language language = Language::Englisch) {
+        AppEnvironment env;
+        env.settings = &settings;
+        env.clock = &clock;
+        env.random = &random;
+        env.sound = &sound;
+        env.connections = &connections;
+        env.shell = &shell;
+        env.plainMessages = &plain;
+        env.messageDialog = &dialog;
+        env.helpViewer = &help;
+        env.colourDepth = [this] { return depth; };
+        env.paths.progDir = progDir();
+        env.paths.windowsFolder = m_tmp.filePath(QStringLiteral("win"));
+        env.paths.lockDir = lockDir();
+        env.language = language;
+        env.options.noSplash = true;
+        return env;
+    }
+
+    // Builds and starts the application; false when the start-up ended early.
+    bool startApp(AppEnvironment env) {
+        app = std::make_unique<TrivantoApp>(std::move(env));
+        return app->start();
+    }
+    bool startApp() { return startApp(environment()); }
+
+    template <typename T = QWidget>
+    T* control(QWidget* window, const char* name) {
+        T* found = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // Runs a game start that "OK" began, on the clock, to its end.
+    void finishStart() {
+        while (app->setup()->building() && clock.advanceToNextTimer()) {
+        }
+    }
+
+    // Runs `action` once the next modal loop is running.
+    static void whenModal(std::function<void()> action) {
+        QTimer::singleShot(0, qApp, std::move(action));
+    }
+
+    MemorySettingsStore settings;
+    ManualClock clock;
+    ScriptedRandom random;
+    RecordingSoundBackend sound;
+    ScriptedConnectionBackend connections;
+    RecordingShellOpener shell;
+    RecordingPlainMessageBox plain;
+    RecordingMessageDialog dialog;
+    RecordingHelpViewer help;
+    int depth = 24;
+    std::unique_ptr<TrivantoApp> app;
+
+private:
+    QTemporaryDir m_tmp;
+    QString m_oldCurrent;
+};
+
+}  // namespace trivanto

@@ -1,0 +1,203 @@
+#include <QAbstractButton>
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+
+#include "core/app/first_start.h"
+#include "core/app/help_viewer.h"
+#include "core/common/file_path.h"
+#include "core/app/memory_settings_store.h"
+#include "core/game/sound_cues.h"
+#include "core/lang/message_catalogue.h"
+#include "support/app_fixture.h"
+#include "support/scripted_file_dialogs.h"
+#include "ui/shell/main_form.h"
+
+namespace trivanto {
+namespace {
+
+// The main window alone, with a game that the test scripts through the hooks.
+class MainFormTest : public ShellAppTest {
+protected:
+    void SetUp() override {
+        ShellAppTest::SetUp();
+        texts.apply(Language::Englisch);
+    }
+    // The main window as a start of the program creates it: the settings prepared, the cues
+    // reading the sound setting.
+    std::unique_ptr<TMainForm> makeForm() {
+        const AppEnvironment env = environment();
+        prepareStartSettings(settings, env.paths.progDir);
+        cues.push_back(std::make_unique<SoundCues>(settings, sound, env.paths.progDir));
+        const Services services{settings, clock, random, dialog,    help,
+                                shell,    files, *cues.back(), texts, env.paths};
+        auto form = std::make_unique<TMainForm>(services);
+        QObject::connect(form.get(), &TMainForm::FormClose, [this] { ++closed; });
+        return form;
+    }
+    void withGame(TMainForm& form, bool saved, bool busy = false) {
+        form.setGameHooks({[] { return true; }, [saved] { return saved; }, [this] { ++saves; },
+                           [busy] { return busy; }});
+    }
+
+    MessageCatalogue texts;
+    ScriptedFileDialogs files;
+    std::vector<std::unique_ptr<SoundCues>> cues;
+    int closed = 0;
+    int saves = 0;
+};
+
+TEST_F(MainFormTest, ShutdownOffersToSaveARunningGame) {
+    struct Case {
+        const char* name;
+        bool game;
+        bool saved;
+        int answer;  // scripted answer of the question, if one is asked
+        bool asks;
+        int saves;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"no game", false, false, AnswerYes, false, 0, true},
+        {"saved game", true, true, AnswerYes, false, 0, true},
+        {"Yes saves, then closes", true, false, AnswerYes, true, 1, true},
+        {"No closes without saving", true, false, AnswerNo, true, 0, true},
+        {"Cancel goes on", true, false, AnswerCancel, true, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog.clear();
+        closed = saves = 0;
+        auto form = makeForm();
+        if (c.game) {
+            withGame(*form, c.saved);
+        }
+        form->show();
+        if (c.asks) {
+            dialog.pushAnswer(c.answer);
+        }
+        QTest::mouseClick(control<QWidget>(form.get(), "Button3"), Qt::LeftButton);
+        ASSERT_EQ(dialog.requests().size(), c.asks ? 1u : 0u);
+        if (c.asks) {
+            EXPECT_EQ(dialog.last().mode, DialogMode::Question);
+            EXPECT_EQ(dialog.last().text, texts.text(Msg::MsgAskSaveGame));
+            EXPECT_EQ(dialog.last().width, 237);
+            EXPECT_FALSE(dialog.last().wordWrap);
+        }
+        EXPECT_EQ(saves, c.saves);
+        EXPECT_EQ(closed, c.closes ? 1 : 0);
+        EXPECT_EQ(form->isVisible(), !c.closes);
+    }
+}
+
+TEST_F(MainFormTest, WindowManagerCloseGoesThroughTheSameOffer) {
+    auto form = makeForm();
+    withGame(*form, false);
+    form->show();
+    dialog.pushAnswer(AnswerCancel);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(closed, 0);
+    EXPECT_EQ(dialog.requests().size(), 1u);
+}
+
+TEST_F(MainFormTest, NewGameOpensTheSetupWhateverTheAnswer) {
+    for (int answer : {AnswerYes, AnswerNo, AnswerCancel}) {
+        SCOPED_TRACE(answer);
+        saves = 0;
+        sound.clear();
+        auto form = makeForm();
+        withGame(*form, false);
+        int setups = 0;
+        MainFormActions actions;
+        actions.showSetup = [&] { ++setups; };
+        form->setActions(actions);
+        dialog.pushAnswer(answer);
+        QTest::mouseClick(control<QWidget>(form.get(), "NeuesSpielButton"), Qt::LeftButton);
+        EXPECT_EQ(setups, 1);
+        EXPECT_EQ(saves, answer == AnswerYes ? 1 : 0);
+        EXPECT_EQ(sound.played(), QStringList{filePath(progDir(), QStringLiteral("audio02.snd"))});
+    }
+}
+
+TEST_F(MainFormTest, SoundButtonTogglesPictureAndSetting) {
+    auto form = makeForm();
+    auto* ton = control<QAbstractButton>(form.get(), "TonButton");
+    EXPECT_EQ(ton->property("pictureIndex").toInt(), 1);  // on at first start
+    EXPECT_EQ(settings.intValue(QStringLiteral("Players/Ton"), -1), 1);
+
+    QTest::mouseClick(ton, Qt::LeftButton);
+    EXPECT_EQ(ton->property("pictureIndex").toInt(), 0);
+    EXPECT_EQ(settings.intValue(QStringLiteral("Players/Ton"), -1), 0);
+    EXPECT_EQ(sound.calls(), QStringList{QStringLiteral("stop")});
+
+    // The next start keeps the choice.
+    auto again = makeForm();
+    EXPECT_EQ(control<QAbstractButton>(again.get(), "TonButton")->property("pictureIndex").toInt(),
+              0);
+    EXPECT_FALSE(cues.back()->SoundOn());
+}
+
+TEST_F(MainFormTest, BannerIsShownWhenReadableAndOtherwiseLeftEmpty) {
+    struct Case {
+        const char* name;
+        QByteArray content;  // empty: no file
+        bool shown;
+    };
+    QImage picture(133, 90, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+    }
+    const Case cases[] = {
+        {"picture", png, true},
+        {"missing", QByteArray(), false},
+        {"damaged", png.left(png.size() / 3), false},
+        {"not a picture", QByteArray("<html>banner</html>"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = filePath(progDir(), QStringLiteral("banner.dat"));
+        QFile::remove(path);
+        if (!c.content.isEmpty()) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.content);
+        }
+        auto form = makeForm();
+        auto* banner = control<QLabel>(form.get(), "Banner");
+        EXPECT_EQ(banner->geometry(), QRect(16, 374, 133, 90));
+        EXPECT_EQ(!banner->pixmap().isNull(), c.shown);
+        EXPECT_TRUE(dialog.empty());
+    }
+}
+
+TEST_F(MainFormTest, WebButtonOpensOurAddress) {
+    auto form = makeForm();
+    form->show();
+    auto* web = control<QWidget>(form.get(), "ToolbarButton971");
+    EXPECT_EQ(web->size(), QSize(45, 51));
+    QTest::mouseClick(web, Qt::LeftButton);
+    EXPECT_EQ(shell.opened(),
+              QList<QUrl>{QUrl(QStringLiteral("https://velmora.engineering/trivanto"))});
+}
+
+TEST_F(MainFormTest, BoardAttachesBelowTheButtons) {
+    auto form = makeForm();
+    auto* board = new QWidget;
+    form->attachBoard(board);
+    EXPECT_EQ(board->parentWidget(), form->gameLayer());
+    EXPECT_EQ(board->geometry(), QRect(0, 0, 640, 479));
+    form->show();
+    // A click on a large button reaches the button, not the board.
+    QWidget* exit = control<QWidget>(form.get(), "BeendenButton");
+    const QPoint centre = exit->geometry().center();
+    EXPECT_EQ(form->childAt(centre), exit);
+}
+
+}  // namespace
+}  // namespace trivanto
