@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "cat_runner.h"
+#include "tools/trivanto-cat/runner.h"
 #include "core/update/archive_installer.h"
 #include "core/update/update_catalogue.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/net/connection_manager.h"
-#include "net_connection_fixture.h"
+#include "support/connection_fixture.h"
 
 namespace trivanto {
 namespace {
