@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
+./scripts/check-floors.sh
 export TRIVANTO_BUILD_DIR=${TRIVANTO_BUILD_DIR:-build}
 ./scripts/build.sh -DTRIVANTO_WERROR=ON -DTRIVANTO_TESTS=ON -DTRIVANTO_BENCH=ON
 (cd "$TRIVANTO_BUILD_DIR" && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j "$(nproc)")

@@ -12,6 +12,7 @@
 #include "core/app/app_environment.h"
 #include "core/app/memory_settings_store.h"
 #include "core/common/file_path.h"
+#include "core/setup/new_game_setup.h"
 #include "support/manual_clock.h"
 #include "support/recording_help_viewer.h"
 #include "support/recording_message_dialog.h"
@@ -20,7 +21,6 @@
 #include "support/recording_sound_backend.h"
 #include "support/scripted_connection_backend.h"
 #include "support/scripted_random.h"
-#include "core/setup/new_game_setup.h"
 #include "ui/shell/trivanto_app.h"
 
 namespace trivanto {

@@ -9,7 +9,8 @@ namespace trivanto {
 inline std::string testName(std::string_view text) {
     std::string name;
     for (const char c : text) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        const bool plain =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
         name += plain ? c : '_';
     }
     return name.empty() ? std::string("empty") : name;

@@ -1,8 +1,8 @@
 #include "core/game/sound_cues.h"
 
 #include "core/app/settings_store.h"
-#include "core/common/file_path.h"
 #include "core/app/sound_backend.h"
+#include "core/common/file_path.h"
 
 namespace trivanto {
 

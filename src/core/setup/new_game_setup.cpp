@@ -84,8 +84,9 @@ bool NewGameSetup::startGame(const QString& gameLength, SetupProgress* progress)
         m_progress->begin();
     }
     m_services.sound.stop();
-    m_pool.start(m_categories.chosen(), filePath(m_services.paths.windowsFolder, QStringLiteral("fragen.tmp")),
-                 m_progress, [this](PoolBuildResult built) { poolBuilt(std::move(built)); });
+    m_pool.start(m_categories.chosen(),
+                 filePath(m_services.paths.windowsFolder, QStringLiteral("fragen.tmp")), m_progress,
+                 [this](PoolBuildResult built) { poolBuilt(std::move(built)); });
     return true;
 }
 
@@ -118,8 +119,9 @@ void NewGameSetup::poolBuilt(PoolBuildResult built) {
         return;
     }
     // Saved games take their questions from this file.
-    const Status written = WriteQuestionFile(
-        filePath(m_services.paths.windowsFolder, QStringLiteral("game.log")), gameQuestionList(*drawn));
+    const Status written =
+        WriteQuestionFile(filePath(m_services.paths.windowsFolder, QStringLiteral("game.log")),
+                          gameQuestionList(*drawn));
     if (!written.ok()) {
         fail(text(Msg::MsgGameListUnwritable) + written.error());
         return;

@@ -7,8 +7,8 @@
 #include "core/game/game_engine.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/game/board_layout.h"
-#include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/artwork.h"
+#include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_dot_matrix_label.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/theme.h"
@@ -59,8 +59,7 @@ QFont boldBody() {
 
 }  // namespace
 
-TGameBoard::TGameBoard(GameEngine& engine, QWidget* parent)
-    : QWidget(parent), m_engine(engine) {
+TGameBoard::TGameBoard(GameEngine& engine, QWidget* parent) : QWidget(parent), m_engine(engine) {
     setObjectName(QStringLiteral("GameBoard"));
     setAttribute(Qt::WA_NoSystemBackground);
     resize(board_layout::kBoardSize);

@@ -10,8 +10,8 @@
 
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
-#include "ui/widgets/select_all_edit.h"
 #include "ui/setup/warten_progress.h"
+#include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_flat_check_box.h"
 #include "ui/widgets/t_flat_radio_button.h"

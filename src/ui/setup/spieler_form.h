@@ -23,7 +23,6 @@ class TSelectAllEdit;
 class TWartenForm;
 class WartenProgress;
 
-
 // The new-game window: player count, names and pictures, random order, the category list,
 // the game length and "OK". Shown modally from "New Game"; the rules live in NewGameSetup.
 // Keyboard: Enter starts the game like "OK" (on a focused push button it presses that button),

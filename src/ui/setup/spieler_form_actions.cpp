@@ -12,10 +12,10 @@
 #include "core/app/message_dialog.h"
 #include "core/lang/message_catalogue.h"
 #include "ui/common/warten_form.h"
-#include "ui/widgets/player_picture.h"
-#include "ui/widgets/select_all_edit.h"
 #include "ui/setup/spieler_form.h"
 #include "ui/setup/warten_progress.h"
+#include "ui/widgets/player_picture.h"
+#include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_flat_check_box.h"
 #include "ui/widgets/t_flat_radio_button.h"
@@ -125,9 +125,8 @@ QString TSpielerForm::chooseOwnPicture() {
         return {};  // cancelled: the picture stays
     }
     if (loadOwnPicture(file).isNull()) {
-        m_services.dialog.notice(
-            m_services.catalogue.text(Msg::MsgPictureUnreadable), kPictureMessageWidth,
-            true);
+        m_services.dialog.notice(m_services.catalogue.text(Msg::MsgPictureUnreadable),
+                                 kPictureMessageWidth, true);
         return {};
     }
     return file;

@@ -9,11 +9,11 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "core/common/file_path.h"
 #include "core/app/help_viewer.h"
 #include "core/app/message_dialog.h"
 #include "core/app/settings_store.h"
 #include "core/app/shell_opener.h"
+#include "core/common/file_path.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
 #include "ui/common/window_text_applier.h"

@@ -14,19 +14,19 @@
 #include "core/game/sound_cues.h"
 #include "core/setup/new_game_setup.h"
 #include "core/update/ini_document.h"
+#include "ui/about/info_form.h"
+#include "ui/about/startscreen_form.h"
 #include "ui/common/fehlermeldung_form.h"
 #include "ui/common/fenster_nach_vorn.h"
 #include "ui/common/grauform.h"
 #include "ui/common/help_window.h"
-#include "ui/about/info_form.h"
-#include "ui/shell/main_form.h"
 #include "ui/common/qt_file_dialogs.h"
-#include "ui/shell/sprachform.h"
-#include "ui/about/startscreen_form.h"
 #include "ui/common/warten_form.h"
 #include "ui/common/window_text_applier.h"
-#include "ui/shell/main_game.h"
 #include "ui/setup/spieler_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/main_game.h"
+#include "ui/shell/sprachform.h"
 
 namespace trivanto {
 
@@ -209,8 +209,8 @@ void TrivantoApp::createWindows() {
 void TrivantoApp::applyLanguage() {
     m_catalogue.apply(m_env.language);
     const std::pair<QWidget*, const char*> windows[] = {
-        {m_main.get(), "TMainForm"},       {m_message.get(), "TFehlermeldungForm"},
-        {m_spieler.get(), "TSpielerForm"}, {m_info.get(), "TInfoForm"},
+        {m_main.get(), "TMainForm"},          {m_message.get(), "TFehlermeldungForm"},
+        {m_spieler.get(), "TSpielerForm"},    {m_info.get(), "TInfoForm"},
         {m_splash.get(), "TStartscreenForm"},
     };
     for (const auto& [window, windowClass] : windows) {
@@ -268,9 +268,9 @@ int TrivantoApp::run() {
 
 void TrivantoApp::onMainFormClosed() {
     m_finished = true;
-    for (QWidget* window : {static_cast<QWidget*>(m_grau.get()), static_cast<QWidget*>(m_help.get()),
-                            static_cast<QWidget*>(m_info.get()),
-                            static_cast<QWidget*>(m_warten.get())}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_grau.get()), static_cast<QWidget*>(m_help.get()),
+          static_cast<QWidget*>(m_info.get()), static_cast<QWidget*>(m_warten.get())}) {
         if (window != nullptr) {
             window->hide();
         }

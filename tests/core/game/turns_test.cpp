@@ -45,8 +45,8 @@ TEST_F(Turns, RandomOrderDrawIsTenTimedFlickersAndAPause) {
     random.push({1, 2, 1, 2, 1, 2, 1, 2, 1, 2});
     std::vector<Frame> frames;
     QObject::connect(engine.get(), &GameEngine::changed, [&] {
-        frames.push_back({clock.tickMs(), engine->phase(), engine->view().frameSeat,
-                          engine->view().panel});
+        frames.push_back(
+            {clock.tickMs(), engine->phase(), engine->view().frameSeat, engine->view().panel});
     });
     beginGame(2, 10, {}, true);
     // The draw has begun and nothing of the turn is up yet.

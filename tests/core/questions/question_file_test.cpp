@@ -266,7 +266,8 @@ TEST_F(QuestionFileOnDisk, MissingFileAndFolderGiveErrorsNamingThem) {
 }
 
 TEST_F(QuestionFileOnDisk, WriteIntoMissingFolderFailsAndSaysWhere) {
-    const Status written = WriteQuestionFile(path(QStringLiteral("no/such/x.trv")), TQuestionFile{});
+    const Status written =
+        WriteQuestionFile(path(QStringLiteral("no/such/x.trv")), TQuestionFile{});
     EXPECT_FALSE(written.ok());
     EXPECT_TRUE(written.error().contains(QStringLiteral("x.trv"))) << written.error().toStdString();
 }

@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFile>
 
-#include "tools/trivanto-cat/runner.h"
 #include "core/update/archive_installer.h"
 #include "core/update/update_catalogue.h"
+#include "tools/trivanto-cat/runner.h"
 
 namespace trivanto::test {
 namespace {

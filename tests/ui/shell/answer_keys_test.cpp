@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "core/game/game_engine.h"
-#include "support/keyboard_keys.h"
 #include "support/app_fixture.h"
+#include "support/keyboard_keys.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_game.h"
 

@@ -5,12 +5,12 @@
 
 #include "core/app/single_instance.h"
 #include "support/app_fixture.h"
+#include "ui/about/info_form.h"
+#include "ui/about/startscreen_form.h"
 #include "ui/common/fenster_nach_vorn.h"
 #include "ui/common/grauform.h"
-#include "ui/about/info_form.h"
-#include "ui/shell/main_form.h"
-#include "ui/about/startscreen_form.h"
 #include "ui/common/warten_form.h"
+#include "ui/shell/main_form.h"
 
 namespace trivanto {
 namespace {

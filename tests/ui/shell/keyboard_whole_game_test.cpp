@@ -7,12 +7,12 @@
 #include <functional>
 
 #include "core/game/game_engine.h"
-#include "support/keyboard_keys.h"
-#include "support/category_files.h"
 #include "support/app_fixture.h"
+#include "support/category_files.h"
+#include "support/keyboard_keys.h"
+#include "ui/setup/spieler_form.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_game.h"
-#include "ui/setup/spieler_form.h"
 #include "ui/widgets/t_dot_matrix_label.h"
 
 namespace trivanto {

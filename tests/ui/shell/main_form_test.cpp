@@ -6,8 +6,8 @@
 
 #include "core/app/first_start.h"
 #include "core/app/help_viewer.h"
-#include "core/common/file_path.h"
 #include "core/app/memory_settings_store.h"
+#include "core/common/file_path.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
 #include "support/app_fixture.h"
@@ -30,8 +30,8 @@ protected:
         const AppEnvironment env = environment();
         prepareStartSettings(settings, env.paths.progDir);
         cues.push_back(std::make_unique<SoundCues>(settings, sound, env.paths.progDir));
-        const Services services{settings, clock, random, dialog,    help,
-                                shell,    files, *cues.back(), texts, env.paths};
+        const Services services{settings, clock, random,       dialog, help,
+                                shell,    files, *cues.back(), texts,  env.paths};
         auto form = std::make_unique<TMainForm>(services);
         QObject::connect(form.get(), &TMainForm::FormClose, [this] { ++closed; });
         return form;

@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-#include "shell_process_fixture.h"
+#include "support/process_fixture.h"
 
 namespace trivanto {
 namespace {

@@ -9,8 +9,8 @@
 #include <QPointer>
 
 #include "core/game/game_engine.h"
-#include "support/category_files.h"
 #include "support/app_fixture.h"
+#include "support/category_files.h"
 #include "ui/common/warten_form.h"
 #include "ui/setup/spieler_form.h"
 #include "ui/shell/main_form.h"
@@ -37,12 +37,12 @@ struct Snapshot {
 };
 
 std::ostream& operator<<(std::ostream& os, const Snapshot& s) {
-    return os << "accounts " << s.accounts[0] << "/" << s.accounts[1] << "/" << s.accounts[2]
-              << "/" << s.accounts[3] << ", player " << s.player << ", question " << s.question
-              << ", phase " << static_cast<int>(s.phase) << ", panel "
-              << static_cast<int>(s.panel) << ", screen " << static_cast<int>(s.screen)
-              << ", building " << s.building << ", messages " << s.messages << ", sounds "
-              << s.sounds << ", main " << s.mainVisible << ", setup " << s.setupVisible;
+    return os << "accounts " << s.accounts[0] << "/" << s.accounts[1] << "/" << s.accounts[2] << "/"
+              << s.accounts[3] << ", player " << s.player << ", question " << s.question
+              << ", phase " << static_cast<int>(s.phase) << ", panel " << static_cast<int>(s.panel)
+              << ", screen " << static_cast<int>(s.screen) << ", building " << s.building
+              << ", messages " << s.messages << ", sounds " << s.sounds << ", main "
+              << s.mainVisible << ", setup " << s.setupVisible;
 }
 
 class TransitionTest : public ShellAppTest {
@@ -64,7 +64,7 @@ protected:
         for (int j = 0; j < 40; ++j) {
             random.push(1);
         }
-        random.push({1, 40});             // one joker, on the last slot
+        random.push({1, 40});                         // one joker, on the last slot
         random.push({1, 2, 3, 4, 1, 2, 3, 4, 1, 3});  // the first turn's draw
         TSpielerForm* setup = app->spielerForm();
         whenModal([&, setup] {

@@ -9,13 +9,13 @@
 #include "core/common/file_path.h"
 #include "core/game/game_engine.h"
 #include "core/setup/new_game_setup.h"
-#include "support/category_files.h"
 #include "support/app_fixture.h"
+#include "support/category_files.h"
 #include "support/scripted_file_dialogs.h"
-#include "ui/shell/main_form.h"
 #include "ui/common/warten_form.h"
-#include "ui/shell/main_game.h"
 #include "ui/setup/spieler_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/main_game.h"
 #include "ui/widgets/t_dot_matrix_label.h"
 
 namespace trivanto {

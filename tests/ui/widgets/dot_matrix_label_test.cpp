@@ -31,11 +31,11 @@ INSTANTIATE_TEST_SUITE_P(
                       DisplayCase{QString(), 2, QStringLiteral("  ")},
                       DisplayCase{QStringLiteral("7"), 0, QStringLiteral("7")}),
     [](const auto& info) {
-        return testName(QStringLiteral("%1_in_%2_places")
-                            .arg(info.param.text.isEmpty() ? QStringLiteral("nothing")
-                                                           : info.param.text)
-                            .arg(info.param.chars)
-                            .toStdString());
+        return testName(
+            QStringLiteral("%1_in_%2_places")
+                .arg(info.param.text.isEmpty() ? QStringLiteral("nothing") : info.param.text)
+                .arg(info.param.chars)
+                .toStdString());
     });
 
 QImage render(TDotMatrixLabel::ColourScheme scheme, const QString& text) {

@@ -1,4 +1,4 @@
-#include "sound_mix_probe.h"
+#include "mix_probe.h"
 
 #include <SDL_mixer.h>
 

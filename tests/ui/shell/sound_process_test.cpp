@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "shell_process_fixture.h"
+#include "support/process_fixture.h"
 
 namespace trivanto {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/sound/loudness.h"
 #include "core/sound/ogg_vorbis.h"
-#include "sound_mix_probe.h"
+#include "mix_probe.h"
 
 namespace trivanto {
 namespace {

@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "core/sound/loudness.h"
-#include "sound_mix_probe.h"
+#include "mix_probe.h"
 
 namespace trivanto {
 namespace {

@@ -13,7 +13,7 @@
 #include "core/game/sound_cues.h"
 #include "core/sound/ogg_vorbis.h"
 #include "core/sound/sound_player.h"
-#include "sound_mix_probe.h"
+#include "mix_probe.h"
 
 namespace trivanto {
 namespace {
@@ -180,14 +180,14 @@ TEST_F(SoundPlayerTest, SoundOffIsSilentThroughTheCues) {
     EXPECT_FALSE(m_player->playing());
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "the device opened with the sound off";
 
-    cues.TonButtonClick();  // on: nothing starts until the next cue
+    cues.toggleSound();  // on: nothing starts until the next cue
     EXPECT_FALSE(m_player->playing());
     cues.play(Cue::Countdown);
     ASSERT_TRUE(m_player->playing());
     MixProbe probe;
     EXPECT_TRUE(probe.hears(kLoud * 0.8));
 
-    cues.TonButtonClick();  // off: silent at once
+    cues.toggleSound();  // off: silent at once
     EXPECT_FALSE(m_player->playing());
     expectSilence(probe.nextBufferPeaks(3));
     cues.play(Cue::Right);
