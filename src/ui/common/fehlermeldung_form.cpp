@@ -38,6 +38,8 @@ TFehlermeldungForm::TFehlermeldungForm(QWidget* parent) : TShapedForm(parent) {
     setWindowStyle(artwork::WindowStyle::Message);
     setMovable(true);
     setTakesKeysFirst(true);
+    // A message blocks every other window while it is up.
+    setWindowModality(Qt::ApplicationModal);
     setFixedSize(artwork::designSize(artwork::WindowStyle::Message));
 
     m_title = makePictureLabel(this, QStringLiteral("Label2"), Theme::titleFont());

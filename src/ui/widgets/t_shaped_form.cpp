@@ -86,7 +86,13 @@ bool TShapedForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TShapedForm::showModal() {
-    setWindowModality(Qt::ApplicationModal);
+    // Modality takes effect only when a window is shown: one already up is shown again.
+    if (windowModality() != Qt::ApplicationModal) {
+        if (isVisible()) {
+            QWidget::hide();
+        }
+        setWindowModality(Qt::ApplicationModal);
+    }
     QEventLoop loop;
     connect(this, &TShapedForm::hidden, &loop, &QEventLoop::quit);
     show();

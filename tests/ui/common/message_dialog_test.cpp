@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -117,6 +118,24 @@ TEST_F(MessageDialogTest, OtherKeysLeaveTheDialogOpen) {
     QTest::keyClick(&m_form, Qt::Key_Space);
     EXPECT_TRUE(m_form.isVisible());
     m_form.hide();
+}
+
+// While a message is up, no other window takes a click or a key: the game behind a question
+// must not move on.
+TEST_F(MessageDialogTest, AMessageBlocksEveryOtherWindow) {
+    QWidget behind;
+    behind.resize(200, 100);
+    behind.show();
+    // Shown before (as a test or a caller may do) and then made modal: it must still block.
+    m_form.present({DialogMode::Question, QStringLiteral("Save?"), 237, false});
+    QWidget* modal = nullptr;
+    QTimer::singleShot(0, &m_form, [&] {
+        modal = QApplication::activeModalWidget();
+        QTest::keyClick(&m_form, Qt::Key_Escape);
+    });
+    EXPECT_EQ(m_form.show({DialogMode::Question, QStringLiteral("Save?"), 237, false}),
+              AnswerCancel);
+    EXPECT_EQ(modal, &m_form);
 }
 
 }  // namespace
