@@ -20,6 +20,7 @@
 #include <cmath>
 #include <numeric>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/text/cp1252.h"
@@ -514,6 +515,51 @@ private:
     std::vector<QSet<QString>> m_subject;       // distinctive words of each question text
 };
 
+// --- Answers that stand out by length --------------------------------------------------------
+enum class Extreme { Longest, Shortest };
+
+// The answer that is clearly the longest (or shortest) of a question's answers: more than 25% and
+// at least four characters longer (shorter) than every other one. -1 when none stands out.
+int clearlyStandingOut(const QStringList& answers, Extreme extreme) {
+    for (int a = 0; a < answers.size(); ++a) {
+        bool clear = true;
+        for (int b = 0; clear && b < answers.size(); ++b) {
+            qsizetype longer = answers.at(a).size();
+            qsizetype shorter = answers.at(b).size();
+            if (extreme == Extreme::Shortest) {
+                std::swap(longer, shorter);
+            }
+            clear = b == a || (longer * 4 > shorter * 5 && longer - shorter >= 4);
+        }
+        if (clear) {
+            return a;
+        }
+    }
+    return -1;
+}
+
+struct StandOutCount {
+    int clear = 0;  // multiple-choice questions with an answer that stands out
+    int right = 0;  // of those, the ones where it is the right answer
+};
+
+StandOutCount countStandOuts(const std::vector<Category>& categories, Extreme extreme) {
+    StandOutCount count;
+    for (const Category& c : categories) {
+        for (const Question& q : c.questions) {
+            if (q.estimation || q.answers.size() != 4) {
+                continue;
+            }
+            const int a = clearlyStandingOut(q.answers, extreme);
+            if (a >= 0) {
+                ++count.clear;
+                count.right += a + 1 == q.correct ? 1 : 0;
+            }
+        }
+    }
+    return count;
+}
+
 struct CatRun {
     int exitCode = -1;
     QString out;
@@ -722,42 +768,37 @@ TEST_P(CategoryContent, NoAnswerIsGivenAwayByAQuestionText) {
     }
 }
 
-// A right answer that is clearly the longest of the four is a tell when it is right more often
-// than the one time in four that chance gives. Without a tell, the count of right ones among n
-// such questions is binomial(n, 1/4); the bound allows two standard deviations above the mean,
-// which a set without the tell exceeds about once in forty (for n = 220 it is 30.8%).
-TEST_P(CategoryContent, TheClearlyLongestAnswerIsRightNoMoreOftenThanByChance) {
-    int clear = 0;
-    int right = 0;
-    for (const Category& c : categories()) {
-        for (const Question& q : c.questions) {
-            if (q.estimation || q.answers.size() != 4) {
-                continue;
-            }
-            for (int a = 0; a < 4; ++a) {
-                const qsizetype length = q.answers.at(a).size();
-                bool clearlyLongest = true;
-                for (int b = 0; b < 4; ++b) {
-                    const qsizetype other = q.answers.at(b).size();
-                    clearlyLongest = clearlyLongest &&
-                                     (b == a || (length * 4 > other * 5 && length - other >= 4));
-                }
-                if (clearlyLongest) {
-                    ++clear;
-                    right += a + 1 == q.correct ? 1 : 0;
-                }
-            }
-        }
-    }
-    if (clear == 0) {
+// An answer that stands out by length is a tell when it is right more often than the one time in
+// four that chance gives, and just as much when it is right less often: a player who notices can
+// then strike it. Without a tell, the count of right ones among n such questions is
+// binomial(n, 1/4); the bounds allow two standard deviations on either side of the mean, which a
+// set without the tell leaves about once in twenty (for n = 220 they are 19.2% and 30.8%).
+void expectRightAsOftenAsByChance(const StandOutCount& count, const char* which) {
+    if (count.clear == 0) {
         return;  // no answer stands out by length at all
     }
-    const double share = double(right) / clear;
-    const double bound = 0.25 + 2.0 * std::sqrt(0.25 * 0.75 / clear);
-    EXPECT_LE(share, bound) << right << " of " << clear
-                            << " questions whose clearly longest answer is the right one";
-    RecordProperty("clearly_longest", clear);
-    RecordProperty("clearly_longest_right", right);
+    const double share = double(count.right) / count.clear;
+    const double spread = 2.0 * std::sqrt(0.25 * 0.75 / count.clear);
+    EXPECT_GE(share, 0.25 - spread)
+        << count.right << " of " << count.clear << " questions whose clearly " << which
+        << " answer is the right one: players can strike it";
+    EXPECT_LE(share, 0.25 + spread)
+        << count.right << " of " << count.clear << " questions whose clearly " << which
+        << " answer is the right one: players can pick it";
+}
+
+TEST_P(CategoryContent, TheClearlyLongestAnswerIsRightAsOftenAsByChance) {
+    const StandOutCount count = countStandOuts(categories(), Extreme::Longest);
+    expectRightAsOftenAsByChance(count, "longest");
+    RecordProperty("clearly_longest", count.clear);
+    RecordProperty("clearly_longest_right", count.right);
+}
+
+TEST_P(CategoryContent, TheClearlyShortestAnswerIsRightAsOftenAsByChance) {
+    const StandOutCount count = countStandOuts(categories(), Extreme::Shortest);
+    expectRightAsOftenAsByChance(count, "shortest");
+    RecordProperty("clearly_shortest", count.clear);
+    RecordProperty("clearly_shortest_right", count.right);
 }
 
 // The longest game has 50 questions per player. With k players, any k categories ticked together
@@ -859,6 +900,61 @@ TEST(GiveawayRule, FindsAnswersNamedInTextsOfTheSameSubjectOnly) {
         QStringLiteral("Otto by Which engine goes back to Nikolaus Otto?"),
     };
     EXPECT_EQ(found, expected) << found.join(QStringLiteral("; ")).toStdString();
+}
+
+// The rule on single questions: by how much an answer must stand out, in both directions.
+TEST(StandOutRule, AnAnswerStandsOutOnlyByAQuarterAndFourCharacters) {
+    struct Case {
+        QStringList answers;
+        int longest;   // index of the clearly longest answer, -1 for none
+        int shortest;  // index of the clearly shortest answer, -1 for none
+    };
+    const Case cases[] = {
+        // Four characters more than every other answer and far more than a quarter.
+        {{QStringLiteral("Oslo"), QStringLiteral("Rome"), QStringLiteral("Canberra"),
+          QStringLiteral("Bern")},
+         2,
+         -1},
+        // Half as long again, but only three characters: no tell a player notices.
+        {{QStringLiteral("Paris"), QStringLiteral("Rome"), QStringLiteral("Berlin"),
+          QStringLiteral("Amsterdam")},
+         -1,
+         -1},
+        // Exactly a quarter longer (20 against 16) is not more than a quarter.
+        {{QStringLiteral("Twenty characters ab"), QStringLiteral("Sixteen chars ab"),
+          QStringLiteral("Sixteen chars cd"), QStringLiteral("Sixteen chars ef")},
+         -1,
+         -1},
+        // One answer far shorter than the rest; none far longer.
+        {{QStringLiteral("Backgammon"), QStringLiteral("Go"), QStringLiteral("Draughts"),
+          QStringLiteral("Xiangqi")},
+         -1,
+         1},
+        // Far shorter than all but one answer is not clearly shortest.
+        {{QStringLiteral("Go"), QStringLiteral("Risk"), QStringLiteral("Draughts"),
+          QStringLiteral("Backgammon")},
+         -1,
+         -1},
+    };
+    for (const Case& c : cases) {
+        const std::string answers = c.answers.join(QStringLiteral(" / ")).toStdString();
+        EXPECT_EQ(clearlyStandingOut(c.answers, Extreme::Longest), c.longest) << answers;
+        EXPECT_EQ(clearlyStandingOut(c.answers, Extreme::Shortest), c.shortest) << answers;
+    }
+
+    // Counted over a set: the right answer at the standing-out place or elsewhere.
+    Category set;
+    set.title = QStringLiteral("Capitals");
+    set.questions = {
+        choice(QStringLiteral("Capital of Australia?"), cases[0].answers, 3),
+        choice(QStringLiteral("Capital of Norway?"), cases[0].answers, 1),
+        choice(QStringLiteral("Capital of France?"), cases[1].answers, 1),
+        estimation(QStringLiteral("How many states has Australia?"), 6),
+    };
+    const StandOutCount longest = countStandOuts({set}, Extreme::Longest);
+    EXPECT_EQ(longest.clear, 2);
+    EXPECT_EQ(longest.right, 1);
+    EXPECT_EQ(countStandOuts({set}, Extreme::Shortest).clear, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, CategoryContent, ::testing::Values("englisch", "deutsch"),
