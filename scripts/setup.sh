@@ -9,8 +9,9 @@ packages=(
     libzip-dev libsdl2-mixer-dev libjack-jackd2-dev libvorbis-dev libogg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth x11-utils fonts-dejavu-core
     dbus-daemon
+    dpkg-dev file appstream desktop-file-utils man-db
 )
 
 missing=()

@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("velmora.engineering"));
     QApplication::setApplicationName(QStringLiteral("Trivanto"));
+    // Ties the windows to the menu entry, so the desktop shows the entry's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("engineering.velmora.trivanto"));
     QApplication::setQuitOnLastWindowClosed(false);
     Theme::apply(app);
 

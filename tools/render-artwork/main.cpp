@@ -1,4 +1,5 @@
 // trivanto-render-artwork banner FILE [englisch|deutsch]   writes the default banner (PNG) to FILE
+// trivanto-render-artwork icon SIZE FILE   writes the program icon, SIZE pixels square (PNG)
 // trivanto-render-artwork gallery DIR   writes every picture as PNG into DIR
 #include <QDir>
 #include <QGuiApplication>
@@ -94,6 +95,19 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (args.size() == 4 && args[1] == QLatin1String("icon")) {
+        bool ok = false;
+        const int size = args[2].toInt(&ok);
+        if (!ok || size < 16 || size > 512) {
+            err << "the icon's size is 16 to 512 pixels, not " << args[2] << "\n";
+            return 2;
+        }
+        if (!writePng(programIconPicture(size), args[3])) {
+            err << "cannot write " << args[3] << "\n";
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() == 3 && args[1] == QLatin1String("gallery")) {
         if (!writeGallery(args[2])) {
             err << "cannot write every picture into " << args[2] << "\n";
@@ -101,6 +115,7 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    err << "usage: trivanto-render-artwork banner FILE [englisch|deutsch] | gallery DIR\n";
+    err << "usage: trivanto-render-artwork banner FILE [englisch|deutsch] | icon SIZE FILE | "
+           "gallery DIR\n";
     return 2;
 }

@@ -1,7 +1,11 @@
 #include "core/app/app_paths.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
+
+#include "core/app/shipped_manifest.h"
+#include "core/common/file_path.h"
 
 namespace trivanto {
 
@@ -29,9 +33,23 @@ QString withTrailingSeparator(const QString& dir) {
     return clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
 }
 
+QString installedDataDir(const QString& applicationDir) {
+    return QDir::cleanPath(filePath(QDir(applicationDir).absolutePath(),
+                                    QStringLiteral(TRIVANTO_SHIPPED_DATA_FROM_BIN)));
+}
+
 AppPaths resolveAppPaths(const AppOptions& options, const QString& applicationDir) {
     AppPaths paths;
-    const QString prog = options.progDir.isEmpty() ? applicationDir : options.progDir;
+    QString prog = options.progDir.isEmpty() ? applicationDir : options.progDir;
+    if (options.progDir.isEmpty()) {
+        const QString shipped = installedDataDir(applicationDir);
+        if (QFileInfo(filePath(shipped, kShippedManifestName)).isFile()) {
+            paths.shippedDir = shipped;
+            prog = filePath(standardFolder(QStandardPaths::AppLocalDataLocation),
+                            QStringLiteral("program"));
+            QDir().mkpath(prog);
+        }
+    }
     paths.progDir = withoutTrailingSeparator(QDir(prog).absolutePath());
 
     const QString windows = options.windowsDir.isEmpty()

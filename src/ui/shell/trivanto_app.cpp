@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "core/app/first_start.h"
+#include "core/app/program_folder_seed.h"
 #include "core/app/single_instance.h"
 #include "core/common/file_path.h"
 #include "core/game/game_engine.h"
@@ -128,6 +129,16 @@ bool TrivantoApp::start() {
     m_splash->repaint();
     if (!m_env.options.noSplash) {
         m_env.clock->splashWait(kSplashMs);
+    }
+
+    // An installed game brings its shipped data into the user's own program folder; what it
+    // cannot copy is named on standard error, and the write test below warns of a folder it
+    // cannot write at all.
+    if (!m_env.paths.shippedDir.isEmpty()) {
+        const SeedOutcome seeded = seedProgramFolder(m_env.paths.shippedDir, m_env.paths.progDir);
+        for (const QString& problem : seeded.problems) {
+            std::fprintf(stderr, "Trivanto: %s\n", qPrintable(problem));
+        }
     }
 
     if (!QDir::setCurrent(m_env.paths.progDir)) {

@@ -4,7 +4,10 @@
 #include "core/app/app_paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+
+#include "core/app/shipped_manifest.h"
 
 namespace trivanto {
 namespace {
@@ -89,6 +92,51 @@ TEST(AppPaths, FoldersLoseTrailingSeparatorsAndAreCreated) {
 
     o.progDir = tmp.filePath(QStringLiteral("other"));
     EXPECT_EQ(resolveAppPaths(o, tmp.path()).progDir, tmp.filePath(QStringLiteral("other")));
+}
+
+// An installed game: bin/trivanto beside share/trivanto with its shipped list.
+class InstalledAppPaths : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_tmp.isValid());
+        m_oldDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", m_tmp.filePath(QStringLiteral("home-data")).toUtf8());
+        ASSERT_TRUE(QDir(m_tmp.path()).mkpath(QStringLiteral("bin")));
+        ASSERT_TRUE(QDir().mkpath(installedDataDir(bin())));
+        QFile list(installedDataDir(bin()) + QLatin1Char('/') + kShippedManifestName);
+        ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    }
+    void TearDown() override { qputenv("XDG_DATA_HOME", m_oldDataHome); }
+
+    QString bin() const { return m_tmp.filePath(QStringLiteral("bin")); }
+
+    QTemporaryDir m_tmp;
+    QByteArray m_oldDataHome;
+};
+
+TEST_F(InstalledAppPaths, PlaysFromAPerUserFolderSeededFromShare) {
+    EXPECT_EQ(installedDataDir(bin()), m_tmp.filePath(QStringLiteral("share/trivanto")));
+    const AppPaths p = resolveAppPaths(AppOptions{}, bin());
+    EXPECT_EQ(p.shippedDir, m_tmp.filePath(QStringLiteral("share/trivanto")));
+    EXPECT_TRUE(p.progDir.startsWith(m_tmp.filePath(QStringLiteral("home-data/"))))
+        << p.progDir.toStdString();
+    EXPECT_TRUE(p.progDir.endsWith(QStringLiteral("/program")));
+    EXPECT_TRUE(QDir(p.progDir).exists());
+}
+
+TEST_F(InstalledAppPaths, AGivenProgramFolderIsUsedAsItIs) {
+    AppOptions o;
+    o.progDir = m_tmp.filePath(QStringLiteral("mine"));
+    const AppPaths p = resolveAppPaths(o, bin());
+    EXPECT_EQ(p.progDir, m_tmp.filePath(QStringLiteral("mine")));
+    EXPECT_TRUE(p.shippedDir.isEmpty());
+}
+
+TEST_F(InstalledAppPaths, WithoutTheShippedListTheExecutablesFolderIsTheProgramFolder) {
+    ASSERT_TRUE(QFile::remove(installedDataDir(bin()) + QLatin1Char('/') + kShippedManifestName));
+    const AppPaths p = resolveAppPaths(AppOptions{}, bin());
+    EXPECT_EQ(p.progDir, bin());
+    EXPECT_TRUE(p.shippedDir.isEmpty());
 }
 
 }  // namespace
