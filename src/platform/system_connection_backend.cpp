@@ -6,18 +6,6 @@
 
 namespace trivanto {
 
-namespace {
-
-QStringList namesOf(const QList<ActiveConnection>& connections) {
-    QStringList names;
-    for (const ActiveConnection& connection : connections) {
-        names.append(connection.name);
-    }
-    return names;
-}
-
-}  // namespace
-
 SystemConnectionBackend::SystemConnectionBackend(QDBusConnection bus, InterfaceLister interfaces)
     : m_networkManager(std::move(bus)), m_interfaces(std::move(interfaces)) {}
 
@@ -30,10 +18,7 @@ void SystemConnectionBackend::listConnections(ConnectionsDone done) {
         [this, done = std::move(done)](Result<QList<ActiveConnection>> result) {
             // Interfaces NetworkManager does not run (or all of them, when it cannot be
             // asked) may still carry the internet.
-            QList<ActiveConnection> connections =
-                result.ok() && !result->isEmpty() ? *result : m_interfaces();
-            m_lastNames = namesOf(connections);
-            done(std::move(connections));
+            done(result.ok() && !result->isEmpty() ? *result : m_interfaces());
         });
 }
 
@@ -64,13 +49,6 @@ void SystemConnectionBackend::hangUp(const QString& handle, Done done) {
 
 QString SystemConnectionBackend::errorText(int error) const {
     return nm::errorText(error);
-}
-
-QStringList SystemConnectionBackend::activeConnections() {
-    if (m_lastNames.has_value()) {
-        return *m_lastNames;
-    }
-    return namesOf(m_interfaces());
 }
 
 }  // namespace trivanto

@@ -2,7 +2,6 @@
 
 #include <QDBusConnection>
 #include <functional>
-#include <optional>
 
 #include "core/app/connection_backend.h"
 #include "platform/interface_connections.h"
@@ -27,14 +26,12 @@ public:
     void dial(const DialRequest& request, Done started, DialNotify notify) override;
     void hangUp(const QString& handle, Done done) override;
     QString errorText(int error) const override;
-    QStringList activeConnections() override;
 
 private:
     void later(std::function<void()> callback);
 
     NetworkManager m_networkManager;
     InterfaceLister m_interfaces;
-    std::optional<QStringList> m_lastNames;
 };
 
 }  // namespace trivanto

@@ -34,8 +34,7 @@ protected:
         [this] { return interfaces; });
 };
 
-TEST_F(Fallback, ListsTheInterfacesAndKnowsThemAtOnce) {
-    EXPECT_EQ(backend->activeConnections(), QStringList{"eth0"});
+TEST_F(Fallback, ListsTheInterfacesAsTheyAreNow) {
     std::optional<Result<QList<ActiveConnection>>> result;
     backend->listConnections([&](Result<QList<ActiveConnection>> r) { result = r; });
     EXPECT_FALSE(result.has_value());
@@ -49,7 +48,6 @@ TEST_F(Fallback, ListsTheInterfacesAndKnowsThemAtOnce) {
     backend->listConnections([&](Result<QList<ActiveConnection>> r) { result = r; });
     ASSERT_TRUE(arrives([&] { return result.has_value(); }));
     EXPECT_TRUE((*result)->isEmpty());
-    EXPECT_TRUE(backend->activeConnections().isEmpty());
 }
 
 TEST_F(Fallback, HasNothingToDialAndCannotHangUpAnInterface) {

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +36,7 @@ protected:
         QDir(m_tmp.path()).mkpath(QStringLiteral("prog"));
         QDir(m_tmp.path()).mkpath(QStringLiteral("win"));
         QDir(m_tmp.path()).mkpath(QStringLiteral("lock"));
+        network.setProxy(QNetworkProxy::NoProxy);  // only servers the test starts itself
     }
     void TearDown() override {
         app.reset();
@@ -54,6 +57,7 @@ protected:
         env.plainMessages = &plain;
         env.messageDialog = &dialog;
         env.helpViewer = &help;
+        env.network = &network;
         env.colourDepth = [this] { return depth; };
         env.paths.progDir = progDir();
         env.paths.windowsFolder = m_tmp.filePath(QStringLiteral("win"));
@@ -97,6 +101,7 @@ protected:
     RecordingPlainMessageBox plain;
     RecordingMessageDialog dialog;
     RecordingHelpViewer help;
+    QNetworkAccessManager network;
     int depth = 24;
     std::unique_ptr<TrivantoApp> app;
 

@@ -48,15 +48,6 @@ QString ScriptedConnectionBackend::errorText(int error) const {
     return errorTexts.value(error, QStringLiteral("Error %1").arg(error));
 }
 
-QStringList ScriptedConnectionBackend::activeConnections() {
-    ++m_calls;
-    QStringList names;
-    for (const ActiveConnection& connection : listed()) {
-        names.append(connection.name);
-    }
-    return names;
-}
-
 int ScriptedConnectionBackend::deliver() {
     std::deque<std::function<void()>> now;
     now.swap(m_pending);

@@ -21,7 +21,6 @@ public:
     void dial(const DialRequest& request, Done started, DialNotify notify) override;
     void hangUp(const QString& handle, Done done) override;
     QString errorText(int error) const override;
-    QStringList activeConnections() override;
 
     // What the system shows, taken when a listing is asked for: the `rows` first, then one
     // row per name in `connections` (handle and device name = the name).
@@ -48,7 +47,7 @@ public:
     void notify(int state, int error = 0);
     const QList<DialRequest>& dials() const { return m_dials; }
     const QStringList& hangUps() const { return m_hangUps; }
-    // Listings asked for, quick looks included.
+    // Listings of the active connections asked for.
     int calls() const { return m_calls; }
     int entryListings() const { return m_entryListings; }
 

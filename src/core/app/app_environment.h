@@ -17,6 +17,8 @@
 #include "core/app/sound_backend.h"
 #include "core/lang/message_catalogue.h"
 
+class QNetworkAccessManager;
+
 namespace trivanto {
 
 // Everything the application object needs from outside: the seams, the folders and the
@@ -34,6 +36,8 @@ struct AppEnvironment {
     MessageDialog* messageDialog = nullptr;
     HelpViewer* helpViewer = nullptr;
     FileDialogs* fileDialogs = nullptr;
+    // Optional: when null the application makes its own, with the system's proxy settings.
+    QNetworkAccessManager* network = nullptr;
     // Optional: the screen's bits per pixel; when empty the primary screen is asked.
     std::function<int()> colourDepth;
 

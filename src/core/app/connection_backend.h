@@ -96,10 +96,6 @@ public:
     virtual void hangUp(const QString& handle, Done done) = 0;
     // The system's text for an error code of a notification or a listed connection.
     virtual QString errorText(int error) const = 0;
-
-    // The names of the connections active at the last listing, at once and without asking
-    // the system again; may lag behind it. For a quick look at start-up only.
-    virtual QStringList activeConnections() = 0;
 };
 
 }  // namespace trivanto

@@ -1,21 +1,23 @@
 #include "ui/shell/main_form.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMovie>
 #include <QScreen>
 
 #include "core/app/help_viewer.h"
 #include "core/app/message_dialog.h"
 #include "core/app/settings_store.h"
 #include "core/app/shell_opener.h"
-#include "core/common/file_path.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
+#include "core/update/banner_picture.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/widgets/main_layout.h"
 #include "ui/widgets/t_picture_button.h"
@@ -153,7 +155,6 @@ void TMainForm::buildControls() {
 }
 
 void TMainForm::FormCreate() {
-    IsOnline = false;
     loadBanner();
     updateSoundPicture();
     placeQuestionCounter();
@@ -166,16 +167,38 @@ void TMainForm::attachBoard(QWidget* board) {
 }
 
 void TMainForm::loadBanner() {
-    // A missing or unreadable banner leaves the area empty; it is never an error.
-    QImageReader reader(filePath(m_services.paths.progDir, QStringLiteral("banner.dat")));
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    QImage image;
-    if (size.isValid() && size.width() <= 4096 && size.height() <= 4096) {
-        image = reader.read();
+    if (m_bannerMovie != nullptr) {
+        m_banner->setMovie(nullptr);
+        delete m_bannerMovie;
+        m_bannerMovie = nullptr;
     }
+    m_banner->clear();
+    // A missing or unusable banner leaves the area empty; it is never an error.
+    const Result<QByteArray> bytes = readBannerPicture(bannerPath(m_services.paths.progDir));
+    if (!bytes.ok()) {
+        return;
+    }
+    QBuffer probe;
+    probe.setData(bytes.value());
+    probe.open(QIODevice::ReadOnly);
+    QImageReader reader(&probe);
+    reader.setDecideFormatFromContent(true);
+    if (reader.supportsAnimation() && reader.imageCount() != 1) {
+        // The movie reads from its own copy, so the file can be replaced while it plays.
+        auto* buffer = new QBuffer(m_banner);
+        buffer->setData(bytes.value());
+        buffer->open(QIODevice::ReadOnly);
+        m_bannerMovie = new QMovie(buffer, QByteArray(), m_banner);
+        buffer->setParent(m_bannerMovie);
+        m_bannerMovie->setScaledSize(main_layout::kBanner.size());
+        // Whatever the picture's own loop count, the banner plays until it is replaced.
+        connect(m_bannerMovie, &QMovie::finished, m_bannerMovie, &QMovie::start);
+        m_banner->setMovie(m_bannerMovie);
+        m_bannerMovie->start();
+        return;
+    }
+    const QImage image = QImage::fromData(bytes.value());
     if (image.isNull()) {
-        m_banner->clear();
         return;
     }
     m_banner->setPixmap(QPixmap::fromImage(image.scaled(
@@ -301,6 +324,14 @@ void TMainForm::minimiseApplication() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible()) {
             window->showMinimized();
+        }
+    }
+}
+
+void TMainForm::restoreApplication() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->isMinimized()) {
+            window->showNormal();
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "ui/widgets/t_shaped_form.h"
 
 class QLabel;
+class QMovie;
 
 namespace trivanto {
 
@@ -47,6 +48,9 @@ public:
     // Runs at creation: banner, sound setting, title row. The application has prepared the
     // settings' defaults before.
     void FormCreate();
+    // Shows "banner.dat" of the program folder in the banner area, animated pictures playing
+    // in a loop; a missing or unusable file leaves the area empty.
+    void loadBanner();
 
     QWidget* gameLayer() const { return m_gameLayer; }
     // Makes `board` a child of the game layer covering the whole window.
@@ -54,8 +58,6 @@ public:
 
     void setGameHooks(MainFormGameHooks hooks) { m_game = std::move(hooks); }
     void setActions(MainFormActions actions) { m_actions = std::move(actions); }
-
-    bool IsOnline = false;
 
     // The game's head line ("Question 3 of 20") beside the title.
     void showQuestionCounter(const QString& text, bool visible);
@@ -71,6 +73,8 @@ public:
     // Shutdown with the offer to save a running game.
     void ProgrammBeenden();
     void minimiseApplication();
+    // Brings back every window minimiseApplication() minimised.
+    void restoreApplication();
     void HelpJump(const QString& topic);
 
     bool gameInProgress() const;
@@ -86,7 +90,6 @@ protected:
 
 private:
     void buildControls();
-    void loadBanner();
     void fitButtonCaptions();
     void updateSoundPicture();
     void runOrNotFinished(const std::function<void()>& action);
@@ -105,6 +108,7 @@ private:
     QLabel* m_title = nullptr;
     QLabel* m_questionCounter = nullptr;
     QLabel* m_banner = nullptr;
+    QMovie* m_bannerMovie = nullptr;  // while an animated banner plays
     TPictureButton* m_soundButton = nullptr;
     std::array<TPictureButton*, 8> m_largeButtons{};
     TPictureButton* m_newGameButton = nullptr;

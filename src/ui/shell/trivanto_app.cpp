@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QNetworkAccessManager>
 #include <QTimer>
 #include <cstdio>
 
@@ -13,7 +14,12 @@
 #include "core/common/file_path.h"
 #include "core/game/game_engine.h"
 #include "core/game/sound_cues.h"
+#include "core/net/connection_manager.h"
+#include "core/net/connection_watch.h"
+#include "core/net/online_state.h"
+#include "core/net/program_network.h"
 #include "core/setup/new_game_setup.h"
+#include "core/update/banner_update.h"
 #include "core/update/ini_document.h"
 #include "ui/about/info_form.h"
 #include "ui/about/startscreen_form.h"
@@ -24,6 +30,7 @@
 #include "ui/common/qt_file_dialogs.h"
 #include "ui/common/warten_form.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/online/ras_form.h"
 #include "ui/setup/spieler_form.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_game.h"
@@ -176,6 +183,26 @@ void TrivantoApp::createServices() {
     m_engine = std::make_unique<GameEngine>(*m_services);
     m_dialogProxy->game = m_engine.get();
     m_setup = std::make_unique<NewGameSetup>(*m_services, *m_engine);
+    createOnlineServices();
+}
+
+void TrivantoApp::createOnlineServices() {
+    QNetworkAccessManager* network = m_env.network;
+    if (network == nullptr) {
+        m_ownNetwork = makeProgramNetwork();
+        network = m_ownNetwork.get();
+    }
+    m_online = std::make_unique<OnlineState>();  // off line until a connection is found
+    m_connections = std::make_unique<ConnectionManager>(
+        *m_env.connections, *m_online, *m_env.clock, dialog(), *m_env.plainMessages, m_catalogue);
+    m_banner = std::make_unique<BannerUpdater>(*network, *m_env.clock, *m_online, m_catalogue,
+                                               m_env.paths.progDir);
+    ConnectionWatch::BannerHooks banner;
+    banner.settled = [this] { return m_banner->settled(); };
+    banner.start = [this] { m_banner->BannerUpdate(); };
+    m_watch = std::make_unique<ConnectionWatch>(*m_connections, *m_online, *m_env.clock,
+                                                std::move(banner));
+    m_onlineServices.emplace(OnlineServices{*network, *m_online, *m_connections, *m_banner});
 }
 
 void TrivantoApp::createWindows() {
@@ -183,6 +210,9 @@ void TrivantoApp::createWindows() {
     m_main = std::make_unique<TMainForm>(services);
     connect(m_main.get(), &TMainForm::FormClose, this, &TrivantoApp::onMainFormClosed);
     m_game = std::make_unique<MainGame>(*m_main, *m_engine, *m_setup);
+    // The main window shows each banner the update fetches; its 30-second timer runs from now.
+    connect(m_banner.get(), &BannerUpdater::bannerReplaced, m_main.get(), &TMainForm::loadBanner);
+    m_banner->startTimer();
     m_sprach = std::make_unique<TSprachform>();
     // Place of TOnlineupdateForm, TOnlinehighscoreForm and TBestenlisteForm.
     m_warten = std::make_unique<TWartenForm>();
@@ -201,7 +231,14 @@ void TrivantoApp::createWindows() {
     m_order->setWindow(FrontWindow::Spieler, m_spieler.get());
     m_grau = std::make_unique<TGrauform>();
     m_grau->FormCreate(*m_order, *m_main, *m_sound);
-    // Place of TRASForm (its creation starts the ten-second connection poll).
+    m_ras = std::make_unique<TRASForm>(*m_connections);
+    m_order->setWindow(FrontWindow::RAS, m_ras.get());
+    // The program steps aside while the user connects by other means.
+    connect(m_connections.get(), &ConnectionManager::minimiseProgram, m_main.get(),
+            &TMainForm::minimiseApplication);
+    connect(m_connections.get(), &ConnectionManager::restoreProgram, this,
+            &TrivantoApp::restoreProgram);
+    m_watch->start();  // the ten-second connection poll
     m_info = std::make_unique<TInfoForm>(*m_env.settings, help());
     m_order->setWindow(FrontWindow::Info, m_info.get());
 
@@ -220,9 +257,9 @@ void TrivantoApp::createWindows() {
 void TrivantoApp::applyLanguage() {
     m_catalogue.apply(m_env.language);
     const std::pair<QWidget*, const char*> windows[] = {
-        {m_main.get(), "TMainForm"},          {m_message.get(), "TFehlermeldungForm"},
-        {m_spieler.get(), "TSpielerForm"},    {m_info.get(), "TInfoForm"},
-        {m_splash.get(), "TStartscreenForm"},
+        {m_main.get(), "TMainForm"},       {m_message.get(), "TFehlermeldungForm"},
+        {m_spieler.get(), "TSpielerForm"}, {m_info.get(), "TInfoForm"},
+        {m_ras.get(), "TRASForm"},         {m_splash.get(), "TStartscreenForm"},
     };
     for (const auto& [window, windowClass] : windows) {
         if (window != nullptr) {
@@ -236,10 +273,13 @@ void TrivantoApp::applyLanguage() {
 }
 
 void TrivantoApp::checkConnection() {
-    if (!m_env.connections->activeConnections().isEmpty()) {
-        m_main->IsOnline = true;
-        // Place of the banner update, which starts here while on line.
-    }
+    // An active connection sets IsOnline and starts the banner once the system has answered.
+    m_watch->checkAtStart();
+}
+
+void TrivantoApp::restoreProgram() {
+    m_main->restoreApplication();
+    m_order->run();
 }
 
 void TrivantoApp::writeTest() {
@@ -279,9 +319,13 @@ int TrivantoApp::run() {
 
 void TrivantoApp::onMainFormClosed() {
     m_finished = true;
+    // No banner transfer and no poll outlive the main window.
+    m_banner->shutdown();
+    m_watch->stop();
     for (QWidget* window :
          {static_cast<QWidget*>(m_grau.get()), static_cast<QWidget*>(m_help.get()),
-          static_cast<QWidget*>(m_info.get()), static_cast<QWidget*>(m_warten.get())}) {
+          static_cast<QWidget*>(m_info.get()), static_cast<QWidget*>(m_warten.get()),
+          static_cast<QWidget*>(m_ras.get())}) {
         if (window != nullptr) {
             window->hide();
         }

@@ -5,15 +5,20 @@
 #include <optional>
 
 #include "core/app/app_environment.h"
+#include "core/app/online_services.h"
 #include "core/app/services.h"
 #include "core/lang/message_catalogue.h"
 
 namespace trivanto {
 
+class BannerUpdater;
+class ConnectionManager;
+class ConnectionWatch;
 class FensterNachVorn;
 class GameEngine;
 class MainGame;
 class NewGameSetup;
+class OnlineState;
 class SingleInstanceGuard;
 class SoundCues;
 class TFehlermeldungForm;
@@ -21,6 +26,7 @@ class TGrauform;
 class THelpViewer;
 class TInfoForm;
 class TMainForm;
+class TRASForm;
 class TSprachform;
 class TSpielerForm;
 class TStartscreenForm;
@@ -29,9 +35,10 @@ class TWartenForm;
 // The application: runs the start-up (single instance, colour depth, splash, every window
 // created once in a fixed order, language, connection check, write test), then the message
 // loop until the main window closes. It owns every shared service (the catalogue, the sound
-// cues, the game engine, the new-game setup and the seams from the AppEnvironment) and every
-// window, and hands each window what it needs. Tests build the whole program in-process
-// against fakes.
+// cues, the game engine, the new-game setup, the network access manager, IsOnline, the
+// connection manager and its watch, the banner, and the seams from the AppEnvironment) and
+// every window, and hands each window what it needs: Services to all, OnlineServices to those
+// that talk to a server. Tests build the whole program in-process against fakes.
 class TrivantoApp final : public QObject {
     Q_OBJECT
 public:
@@ -59,6 +66,12 @@ public:
     GameEngine* engine() const { return m_engine.get(); }
     NewGameSetup* setup() const { return m_setup.get(); }
     SoundCues* soundCues() const { return m_sound.get(); }
+    // What the windows that go on line are given (see OnlineServices).
+    const OnlineServices& onlineServices() const { return *m_onlineServices; }
+    OnlineState* onlineState() const { return m_online.get(); }
+    ConnectionManager* connectionManager() const { return m_connections.get(); }
+    ConnectionWatch* connectionWatch() const { return m_watch.get(); }
+    BannerUpdater* banner() const { return m_banner.get(); }
 
     TMainForm* mainForm() const { return m_main.get(); }
     TFehlermeldungForm* messageForm() const { return m_message.get(); }
@@ -69,6 +82,7 @@ public:
     FensterNachVorn* windowOrder() const { return m_order.get(); }
     MainGame* game() const { return m_game.get(); }
     TSpielerForm* spielerForm() const { return m_spieler.get(); }
+    TRASForm* rasForm() const { return m_ras.get(); }
 
 private:
     class DialogProxy;
@@ -77,6 +91,8 @@ private:
     bool end(int exitCode);
     int colourDepth() const;
     void createServices();
+    void createOnlineServices();
+    void restoreProgram();
     void createWindows();
     void applyLanguage();
     void checkConnection();
@@ -97,6 +113,14 @@ private:
     std::optional<Services> m_services;
     std::unique_ptr<GameEngine> m_engine;
     std::unique_ptr<NewGameSetup> m_setup;
+    // The network and the connection: IsOnline is false from the main window's creation on,
+    // the banner's 30-second timer runs from the start, the poll from TRASForm's creation.
+    std::unique_ptr<QNetworkAccessManager> m_ownNetwork;  // when the environment brings none
+    std::unique_ptr<OnlineState> m_online;
+    std::unique_ptr<ConnectionManager> m_connections;
+    std::unique_ptr<BannerUpdater> m_banner;
+    std::unique_ptr<ConnectionWatch> m_watch;
+    std::optional<OnlineServices> m_onlineServices;
 
     // The windows in their order of creation; members end in reverse order, so every window
     // goes before the services it was given.
@@ -108,6 +132,7 @@ private:
     std::unique_ptr<TSpielerForm> m_spieler;
     std::unique_ptr<FensterNachVorn> m_order;
     std::unique_ptr<TGrauform> m_grau;
+    std::unique_ptr<TRASForm> m_ras;
     std::unique_ptr<TInfoForm> m_info;
     std::unique_ptr<THelpViewer> m_help;
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "core/app/single_instance.h"
+#include "core/net/online_state.h"
 #include "support/app_fixture.h"
 #include "ui/about/info_form.h"
 #include "ui/about/startscreen_form.h"
@@ -30,7 +31,8 @@ TEST_F(ShellAppTest, StartsToTheMainWindowInFrontOfTheBackdrop) {
     EXPECT_EQ(sound.played(), QStringList{filePath(progDir(), QStringLiteral("audio01.snd"))});
     EXPECT_EQ(settings.stringValue(QStringLiteral("ProgDir")), progDir() + QLatin1Char('/'));
     EXPECT_EQ(connections.calls(), 1);
-    EXPECT_FALSE(app->mainForm()->IsOnline);
+    connections.settle();
+    EXPECT_FALSE(app->onlineState()->IsOnline());
     // The write test leaves nothing behind.
     EXPECT_FALSE(QFile::exists(filePath(progDir(), QStringLiteral("bb.tmp"))));
 }
@@ -39,7 +41,9 @@ TEST_F(ShellAppTest, NoSplashSkipsTheWaitAndAnActiveConnectionSetsOnline) {
     connections.connections = {QStringLiteral("eth0")};
     ASSERT_TRUE(startApp());
     EXPECT_TRUE(clock.waits().empty());
-    EXPECT_TRUE(app->mainForm()->IsOnline);
+    EXPECT_FALSE(app->onlineState()->IsOnline());  // not before the system has answered
+    connections.settle();
+    EXPECT_TRUE(app->onlineState()->IsOnline());
 }
 
 TEST_F(ShellAppTest, UpdateAddressesUseTheConfiguredServer) {

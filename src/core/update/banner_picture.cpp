@@ -1,0 +1,73 @@
+#include "core/update/banner_picture.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+
+#include "core/common/file_path.h"
+
+namespace trivanto {
+
+namespace {
+
+// Four bytes per pixel of the largest banner, with room to spare.
+constexpr int kAllocationLimitMb = 32;
+
+}  // namespace
+
+QString bannerPath(const QString& progDir) {
+    return filePath(progDir, QStringLiteral("banner.dat"));
+}
+
+Status checkBannerPicture(const QByteArray& bytes) {
+    if (bytes.size() > kBannerMaxBytes) {
+        return Status::failure(
+            QStringLiteral("the picture is larger than %1 bytes").arg(kBannerMaxBytes));
+    }
+    QByteArray copy = bytes;  // QBuffer wants a non-const array; the bytes stay untouched
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    // A header may lie about the size; no frame may take more memory than this.
+    reader.setAllocationLimit(kAllocationLimitMb);
+    if (!reader.canRead()) {
+        return Status::failure(QStringLiteral("not a picture"));
+    }
+    // The size comes from the header, before anything is decoded.
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > kBannerMaxSide || size.height() > kBannerMaxSide)) {
+        return Status::failure(QStringLiteral("the picture measures %1 x %2, more than %3")
+                                   .arg(size.width())
+                                   .arg(size.height())
+                                   .arg(kBannerMaxSide));
+    }
+    const QImage first = reader.read();
+    if (first.isNull()) {
+        return Status::failure(
+            QStringLiteral("the picture cannot be read: %1").arg(reader.errorString()));
+    }
+    if (first.width() > kBannerMaxSide || first.height() > kBannerMaxSide) {
+        return Status::failure(QStringLiteral("the picture measures %1 x %2, more than %3")
+                                   .arg(first.width())
+                                   .arg(first.height())
+                                   .arg(kBannerMaxSide));
+    }
+    return Status::success();
+}
+
+Result<QByteArray> readBannerPicture(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Result<QByteArray>::failure(file.errorString());
+    }
+    // One byte more than allowed tells a file that is too large.
+    const QByteArray bytes = file.read(kBannerMaxBytes + 1);
+    if (const Status check = checkBannerPicture(bytes); !check.ok()) {
+        return check;
+    }
+    return bytes;
+}
+
+}  // namespace trivanto

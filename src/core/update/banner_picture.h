@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "core/common/result.h"
+
+namespace trivanto {
+
+// The banner in the lower left corner of the main window: "banner.dat" in the program folder,
+// any picture Qt reads (GIF, PNG, JPEG, ...), animated or not.
+
+// The largest banner file accepted, fetched or loaded.
+inline constexpr qint64 kBannerMaxBytes = qint64(2) * 1024 * 1024;
+// The largest width and height accepted; the banner area itself is 133 x 90.
+inline constexpr int kBannerMaxSide = 2048;
+
+QString bannerPath(const QString& progDir);  // "banner.dat"
+
+// Whether `bytes` are a picture the banner may show: a format Qt recognises by its content,
+// a size within kBannerMaxSide, and a first frame that decodes.
+Status checkBannerPicture(const QByteArray& bytes);
+
+// Reads a banner file of at most kBannerMaxBytes and checks it is a picture.
+Result<QByteArray> readBannerPicture(const QString& path);
+
+}  // namespace trivanto
