@@ -8,7 +8,7 @@ namespace trivanto {
 
 DialogLayout computeDialogLayout(DialogMode mode, int labelWidth, bool wordWrap, int textHeight) {
     DialogLayout l;
-    l.width = labelWidth + 91;
+    l.width = labelWidth + kDialogWidthBeyondLabel;
     l.closeButtonLeft = l.width - 23;
     l.labelTop = wordWrap ? 48 : 54;
     const int half = roundHalfEven(l.width / 2.0);

@@ -18,6 +18,7 @@ struct DialogLayout {
 };
 
 inline constexpr int kDialogBaseHeight = 118;
+inline constexpr int kDialogWidthBeyondLabel = 91;
 inline constexpr int kDialogLabelLeft = 70;
 inline constexpr int kDialogLabelHeight = 29;
 inline constexpr int kDialogPanelTop = 90;

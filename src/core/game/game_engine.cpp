@@ -5,6 +5,7 @@
 #include "core/app/random_source.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
+#include "core/lang/message_shapes.h"
 
 namespace trivanto {
 
@@ -12,7 +13,6 @@ namespace {
 constexpr int kDrawFlickers = 10;
 constexpr int kDrawFlickerMs = 60;
 constexpr int kDrawEndPauseMs = 2000;
-constexpr int kGameListMessageWidth = 300;
 
 std::size_t idx(int player) {
     return static_cast<std::size_t>(player - 1);
@@ -28,6 +28,11 @@ GameEngine::GameEngine(const Services& services, QObject* parent)
 }
 
 GameEngine::~GameEngine() = default;
+
+void GameEngine::showMessage(Msg key) {
+    const MessageShape shape = messageShape(key);
+    m_services.dialog.notice(msg(key), shape.width, shape.wordWrap);
+}
 
 QString GameEngine::msg(Msg key) const {
     return m_services.catalogue.text(key);
@@ -73,7 +78,8 @@ void GameEngine::updateProgress() {
     m_view.uploadAllowed = m_state.UploadAllowed;
     const Screen s = m_view.screen;
     m_view.enterProceeds =
-        m_view.keyPreview && (s == Screen::XRichtig || s == Screen::XFalsch || s == Screen::XJoker);
+        m_view.keyPreview && (s == Screen::XRichtig || s == Screen::XFalsch ||
+                              s == Screen::XJoker || s == Screen::XSchaetzfrageExakt);
 }
 
 void GameEngine::updateAccounts() {
@@ -122,7 +128,7 @@ bool GameEngine::NeuesSpiel(const NewGameData& data, GameQuestions questions) {
         static_cast<int>(questions.size()) < n) {
         // Never half a game: the board stays empty.
         Ursprung();
-        m_services.dialog.notice(msg(Msg::MsgGameListUnreadable), kGameListMessageWidth, true);
+        showMessage(Msg::MsgGameListUnreadable);
         return false;
     }
     stopTimers();
@@ -283,18 +289,12 @@ void GameEngine::proceed() {
 }
 
 bool GameEngine::resultKeyPressed(bool enterKey) {
-    if (!m_view.keyPreview || m_phase != GamePhase::Result) {
+    // A stray key (a modifier, a letter) before Enter must not cost the player the shortcut.
+    if (!enterKey || !m_view.enterProceeds || m_phase != GamePhase::Result) {
         return false;
     }
-    const bool goOn = m_view.enterProceeds && enterKey;
-    m_view.keyPreview = false;
-    updateProgress();
-    if (goOn) {
-        proceed();
-    } else {
-        emit changed();
-    }
-    return goOn;
+    proceed();
+    return true;
 }
 
 void GameEngine::holdClock() {

@@ -64,8 +64,9 @@ public:
 
     // "Proceed" of a result screen: the next turn.
     void proceed();
-    // A key press while the result screen takes keys first (view().keyPreview): it ends that
-    // state; Enter on the right, wrong or joker screen goes on. True when it went on.
+    // A key press while a result screen takes keys first (view().keyPreview): Enter goes on
+    // from every result screen, the estimation result included; other keys leave the screen
+    // as it is and keep the shortcut. True when it went on.
     bool resultKeyPressed(bool enter);
 
     void SpielEnde();
@@ -90,6 +91,8 @@ signals:
 
 private:
     QString msg(Msg key) const;
+    // A notice of the catalogue in its dialog shape.
+    void showMessage(Msg key);
     QString currency() const;
     const QuestionSlot& currentSlot() const;
     void enter(GamePhase phase);

@@ -41,13 +41,13 @@ bool GameEngine::EinsatzPruefen(const QString& betText) {
     const BetResult result = checkBet(betText, m_state.account(m_state.CurrentPlayer));
     switch (result.check) {
         case BetCheck::Limit500:
-            m_services.dialog.notice(msg(Msg::MsgBetLimit500), 345, false);
+            showMessage(Msg::MsgBetLimit500);
             break;
         case BetCheck::LimitAccount:
-            m_services.dialog.notice(msg(Msg::MsgBetLimitAccount), 290, true);
+            showMessage(Msg::MsgBetLimitAccount);
             break;
         case BetCheck::NotAnInteger:
-            m_services.dialog.notice(msg(Msg::MsgBetIntegerRange), 313, false);
+            showMessage(Msg::MsgBetIntegerRange);
             break;
         case BetCheck::Accepted:
             break;
@@ -203,7 +203,7 @@ bool GameEngine::SchaetzungAuswerten(const std::array<QString, kMaxPlayers>& gue
     const int fields = m_view.guessFieldCount;
     for (int n = 1; n <= fields; ++n) {
         if (!isValidGuess(guesses[idx(n)])) {
-            m_services.dialog.notice(msg(Msg::MsgEstimateInteger), 365, true);
+            showMessage(Msg::MsgEstimateInteger);
             return false;
         }
     }

@@ -5,12 +5,12 @@
 
 #include "core/app/message_dialog.h"
 #include "core/lang/message_catalogue.h"
+#include "core/lang/message_shapes.h"
 #include "core/questions/question_file.h"
 
 namespace trivanto {
 
 namespace {
-constexpr int kUnreadableWidth = 300;
 
 struct Counts {
     bool ok = false;
@@ -46,8 +46,9 @@ CategorySelection::CategorySelection(MessageDialog& dialog, const MessageCatalog
     : m_dialog(dialog), m_catalogue(catalogue) {}
 
 void CategorySelection::reportUnreadable(const QString& path) {
+    const MessageShape shape = messageShape(Msg::MsgCategoryUnreadable);
     m_dialog.notice(m_catalogue.text(Msg::MsgCategoryUnreadable) + QFileInfo(path).fileName(),
-                    kUnreadableWidth, true);
+                    shape.width, shape.wordWrap);
 }
 
 void CategorySelection::build(const QString& progDir, int playerCount) {
@@ -56,7 +57,8 @@ void CategorySelection::build(const QString& progDir, int playerCount) {
     const QStringList files =
         QDir(progDir).entryList({QStringLiteral("*.trv")}, QDir::Files, QDir::Name);
     if (files.isEmpty()) {
-        m_dialog.notice(m_catalogue.text(Msg::MsgNoQuestionFiles), 299, false);
+        const MessageShape shape = messageShape(Msg::MsgNoQuestionFiles);
+        m_dialog.notice(m_catalogue.text(Msg::MsgNoQuestionFiles), shape.width, shape.wordWrap);
     }
     for (const QString& name : files.mid(0, kMaxCategories)) {
         CategoryRow row;

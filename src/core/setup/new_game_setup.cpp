@@ -7,14 +7,10 @@
 #include "core/game/game_engine.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
+#include "core/lang/message_shapes.h"
 #include "core/setup/question_pool.h"
 
 namespace trivanto {
-
-namespace {
-constexpr int kTooFewWidth = 279;
-constexpr int kOwnMessageWidth = 300;
-}  // namespace
 
 NewGameSetup::NewGameSetup(const Services& services, GameEngine& engine, QObject* parent)
     : QObject(parent),
@@ -22,7 +18,10 @@ NewGameSetup::NewGameSetup(const Services& services, GameEngine& engine, QObject
       m_engine(engine),
       m_players(m_services.settings, m_services.dialog, m_services.catalogue),
       m_categories(m_services.dialog, m_services.catalogue),
-      m_pool(m_services.clock, m_services.catalogue) {}
+      m_pool(m_services.clock, m_services.catalogue) {
+    m_pool.setPoolFileFailed(
+        [this](const QString& reason) { notice(Msg::MsgPoolFileUnwritable, reason); });
+}
 
 NewGameSetup::~NewGameSetup() = default;
 
@@ -63,13 +62,12 @@ bool NewGameSetup::startGame(const QString& gameLength, SetupProgress* progress)
     const int perPlayer = ok ? length / playerCount : 0;
     const int n = perPlayer * playerCount;
     if (!ok || n < 1 || n > kSlotCount) {
-        m_services.dialog.notice(text(Msg::MsgGameLengthInvalid), kOwnMessageWidth, true);
+        notice(Msg::MsgGameLengthInvalid);
         return false;
     }
     if (m_categories.questionCount() < n) {
-        m_services.dialog.notice(text(Msg::MsgTooFewQuestionsHead) + QString::number(n) +
-                                     text(Msg::MsgTooFewQuestionsTail),
-                                 kTooFewWidth, true);
+        notice(Msg::MsgTooFewQuestionsHead,
+               QString::number(n) + text(Msg::MsgTooFewQuestionsTail));
         return false;
     }
     if (!m_players.checkNames()) {
@@ -90,32 +88,33 @@ bool NewGameSetup::startGame(const QString& gameLength, SetupProgress* progress)
     return true;
 }
 
-void NewGameSetup::fail(const QString& message) {
+void NewGameSetup::notice(Msg key, const QString& appended) {
+    const MessageShape shape = messageShape(key);
+    m_services.dialog.notice(m_services.catalogue.text(key) + appended, shape.width,
+                             shape.wordWrap);
+}
+
+void NewGameSetup::fail(Msg key, const QString& appended) {
     if (m_progress != nullptr) {
         m_progress->end(false);
     }
     m_building = false;
-    m_services.dialog.notice(message, kOwnMessageWidth, true);
+    notice(key, appended);
     emit finished(false);
 }
 
 void NewGameSetup::poolBuilt(PoolBuildResult built) {
-    const auto& text = [&](Msg key) { return m_services.catalogue.text(key); };
     const int playerCount = m_players.PlayerCount();
     if (!built.ok()) {
         m_categories.removeRow(built.unreadablePath);
         m_categories.recount(playerCount);
-        fail(text(Msg::MsgCategoryUnreadable) + QFileInfo(built.unreadablePath).fileName());
+        fail(Msg::MsgCategoryUnreadable, QFileInfo(built.unreadablePath).fileName());
         return;
-    }
-    if (!built.poolFileError.isEmpty()) {
-        m_services.dialog.notice(text(Msg::MsgPoolFileUnwritable) + built.poolFileError,
-                                 kOwnMessageWidth, true);
     }
     auto drawn =
         drawGameQuestions(built.pool, m_perPlayer * playerCount, playerCount, m_services.random);
     if (!drawn) {
-        fail(text(Msg::MsgPoolTooFewDistinct));
+        fail(Msg::MsgPoolTooFewDistinct);
         return;
     }
     // Saved games take their questions from this file.
@@ -123,7 +122,7 @@ void NewGameSetup::poolBuilt(PoolBuildResult built) {
         WriteQuestionFile(filePath(m_services.paths.windowsFolder, QStringLiteral("game.log")),
                           gameQuestionList(*drawn));
     if (!written.ok()) {
-        fail(text(Msg::MsgGameListUnwritable) + written.error());
+        fail(Msg::MsgGameListUnwritable, written.error());
         return;
     }
     if (m_progress != nullptr) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "core/app/services.h"
+#include "core/lang/message_catalogue.h"
 #include "core/setup/category_selection.h"
 #include "core/setup/player_setup.h"
 #include "core/setup/question_pool.h"
@@ -46,6 +47,9 @@ public:
     bool startGame(const QString& gameLength, SetupProgress* progress);
     // A game start is under way: the choices are fixed and no other action may begin.
     bool building() const { return m_building; }
+    // The plain-text copy of the last pool is written after the game has begun; this
+    // finishes it now.
+    void waitForPoolFile() { m_pool.waitForPoolFile(); }
 
 signals:
     // The game start has ended: `started` when the game runs, else after its message (the
@@ -55,7 +59,9 @@ signals:
 private:
     void rebuildGameLengths();
     void poolBuilt(PoolBuildResult built);
-    void fail(const QString& message);
+    // A catalogue notice in its dialog shape, with what the situation adds.
+    void notice(Msg key, const QString& appended = {});
+    void fail(Msg key, const QString& appended = {});
 
     Services m_services;
     GameEngine& m_engine;

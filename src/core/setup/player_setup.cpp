@@ -6,6 +6,7 @@
 #include "core/app/message_dialog.h"
 #include "core/app/settings_store.h"
 #include "core/lang/message_catalogue.h"
+#include "core/lang/message_shapes.h"
 
 namespace trivanto {
 
@@ -156,7 +157,8 @@ bool PlayerSetup::checkNames() {
         }
     }
     if (!ok) {
-        m_dialog.notice(m_catalogue.text(Msg::MsgPlayerNamesUnique), 267, false);
+        const MessageShape shape = messageShape(Msg::MsgPlayerNamesUnique);
+        m_dialog.notice(m_catalogue.text(Msg::MsgPlayerNamesUnique), shape.width, shape.wordWrap);
     }
     return ok;
 }

@@ -1,12 +1,9 @@
 #include "core/setup/question_pool.h"
 
-#include <QFile>
-#include <QSet>
 
 #include "core/app/clock.h"
 #include "core/app/random_source.h"
 #include "core/lang/message_catalogue.h"
-#include "core/update/ini_document.h"
 
 namespace trivanto {
 
@@ -22,7 +19,68 @@ QString loadingLine(const MessageCatalogue& catalogue, int i, int a) {
 bool playable(const QuestionSlot& slot, int playerCount) {
     return playerCount != 1 || slot.answers[1] != QLatin1String(kEstimationMarker);
 }
+
+// Counts over positions 0..n-1 that can be switched off one by one; finds the r-th position
+// still on in O(log n).
+class PositionCounts {
+public:
+    explicit PositionCounts(int n) : m_tree(static_cast<std::size_t>(n) + 1, 0) {
+        for (int i = 1; i <= n; ++i) {
+            m_tree[idx(i)] += 1;
+            const int parent = i + (i & -i);
+            if (parent <= n) {
+                m_tree[idx(parent)] += m_tree[idx(i)];
+            }
+        }
+        m_top = 1;
+        while (m_top * 2 <= n) {
+            m_top *= 2;
+        }
+    }
+    void switchOff(int position) {
+        for (int i = position + 1; i < static_cast<int>(m_tree.size()); i += i & -i) {
+            m_tree[idx(i)] -= 1;
+        }
+    }
+    // r from 1 to the number still on.
+    int find(int r) const {
+        int at = 0;
+        for (int step = m_top; step > 0; step /= 2) {
+            const int next = at + step;
+            if (next < static_cast<int>(m_tree.size()) && m_tree[idx(next)] < r) {
+                at = next;
+                r -= m_tree[idx(next)];
+            }
+        }
+        return at;  // 0-based position
+    }
+
+private:
+    static std::size_t idx(int i) { return static_cast<std::size_t>(i); }
+    std::vector<int> m_tree;
+    int m_top = 1;
+};
 }  // namespace
+
+QuestionPool::QuestionPool(std::vector<QuestionSlot> list) {
+    questions.reserve(list.size());
+    for (QuestionSlot& slot : list) {
+        add(std::move(slot));
+    }
+    close();
+}
+
+void QuestionPool::add(QuestionSlot slot) {
+    const auto it = m_ids.constFind(slot.question);
+    int id = textCount;
+    if (it == m_ids.constEnd()) {
+        m_ids.insert(slot.question, textCount++);
+    } else {
+        id = it.value();
+    }
+    textIds.push_back(id);
+    questions.push_back(std::move(slot));
+}
 
 QuestionPoolBuilder::QuestionPoolBuilder(Clock& clock, const MessageCatalogue& catalogue)
     : m_catalogue(catalogue),
@@ -38,6 +96,7 @@ void QuestionPoolBuilder::start(std::vector<CategoryRow> chosen, QString poolFil
     m_progress = progress;
     m_done = std::move(done);
     m_result = PoolBuildResult{};
+    m_poolText = PoolFileText{};
     m_next = 0;
     m_position = 0;
     m_running = true;
@@ -63,7 +122,7 @@ void QuestionPoolBuilder::step() {
     const auto read = ReadQuestionFile(row.path);
     if (!read.ok()) {
         m_result.unreadablePath = row.path;
-        m_result.pool.clear();
+        m_result.pool = QuestionPool{};
         finish();
         return;
     }
@@ -72,7 +131,9 @@ void QuestionPoolBuilder::step() {
         m_progress->report(loadingLine(m_catalogue, i, a), m_position);
     }
     for (int s = 1; s <= std::min(row.total(), kSlotCount); ++s) {
-        m_result.pool.push_back(loadSlot(read->entries[static_cast<std::size_t>(s)]));
+        QuestionSlot slot = loadSlot(read->entries[static_cast<std::size_t>(s)]);
+        m_poolText.add(slot);
+        m_result.pool.add(std::move(slot));
     }
     ++m_next;
     if (m_next == m_chosen.size()) {
@@ -86,71 +147,86 @@ void QuestionPoolBuilder::step() {
 }
 
 void QuestionPoolBuilder::finish() {
-    if (m_result.ok()) {
-        // Nothing reads the copy back; a failed write is told, but the game can go on.
-        const Status written = writePoolFile(m_result.pool, m_poolFile);
-        m_result.poolFileError = written.error();
-    }
     m_running = false;
+    m_result.pool.close();
     // The callback may start the next build: hand over what this one made first.
     auto done = std::move(m_done);
     PoolBuildResult result = std::move(m_result);
     m_result = PoolBuildResult{};
+    QByteArray poolText = m_poolText.finish();
+    const bool ok = result.ok();
     if (done) {
         done(std::move(result));
     }
-}
-
-Status writePoolFile(const std::vector<QuestionSlot>& pool, const QString& poolFile) {
-    QFile::remove(poolFile);
-    TIniDocument ini(poolFile);
-    for (std::size_t c = 0; c < pool.size(); ++c) {
-        const QuestionSlot& slot = pool[c];
-        const QString section = QString::number(c + 1);
-        ini.WriteValue(section, QStringLiteral("0"), slot.question);
-        for (int k = 0; k < 4; ++k) {
-            ini.WriteValue(section, QString::number(k + 1),
-                           slot.answers[static_cast<std::size_t>(k)]);
-        }
-        ini.WriteValue(section, QStringLiteral("5"), slot.correct);
+    if (!ok || m_running) {
+        return;
     }
-    ini.WriteValue(QStringLiteral("BT"), QStringLiteral("HEADER"), QString::number(pool.size()));
-    return ini.Flush();
+    // Nothing reads the copy back: it is written once the game runs, and a failed write is
+    // told while the game goes on.
+    m_poolFileJob.start(m_poolFile, std::move(poolText), [this](const Status& written) {
+        if (!written.ok() && m_poolFileFailed) {
+            m_poolFileFailed(written.error());
+        }
+    });
 }
 
-int distinctPlayableCount(const std::vector<QuestionSlot>& pool, int playerCount) {
-    QSet<QString> texts;
-    for (const auto& slot : pool) {
-        if (playable(slot, playerCount)) {
-            texts.insert(slot.question);
+int distinctPlayableCount(const QuestionPool& pool, int playerCount) {
+    std::vector<bool> seen(static_cast<std::size_t>(pool.textCount), false);
+    int count = 0;
+    for (std::size_t i = 0; i < pool.size(); ++i) {
+        const auto id = static_cast<std::size_t>(pool.textIds[i]);
+        if (!seen[id] && playable(pool.questions[i], playerCount)) {
+            seen[id] = true;
+            ++count;
         }
     }
-    return static_cast<int>(texts.size());
+    return count;
 }
 
-std::optional<GameQuestions> drawGameQuestions(const std::vector<QuestionSlot>& pool, int n,
-                                               int playerCount, RandomSource& random) {
+std::optional<GameQuestions> drawGameQuestions(const QuestionPool& pool, int n, int playerCount,
+                                               RandomSource& random) {
     if (n < 1 || n > kSlotCount || distinctPlayableCount(pool, playerCount) < n) {
         return std::nullopt;
     }
     // Drawing among the entries still allowed equals drawing from the whole pool and
-    // rejecting repeats, but always ends.
+    // rejecting repeats, but always ends. The candidates keep pool order; a drawn text
+    // switches off every candidate of the same text, found through a chain per text.
     std::vector<int> candidates;
     candidates.reserve(pool.size());
     for (int i = 0; i < static_cast<int>(pool.size()); ++i) {
-        if (playable(pool[static_cast<std::size_t>(i)], playerCount)) {
+        if (playable(pool.questions[static_cast<std::size_t>(i)], playerCount)) {
             candidates.push_back(i);
         }
     }
+    const int count = static_cast<int>(candidates.size());
+    const auto textCount = static_cast<std::size_t>(pool.textCount);
+    std::vector<int> firstOfText(textCount, -1);
+    std::vector<int> lastOfText(textCount, -1);
+    std::vector<int> nextOfText(static_cast<std::size_t>(count), -1);
+    for (int p = 0; p < count; ++p) {
+        const auto id = static_cast<std::size_t>(
+            pool.textIds[static_cast<std::size_t>(candidates[static_cast<std::size_t>(p)])]);
+        if (firstOfText[id] < 0) {
+            firstOfText[id] = p;
+        } else {
+            nextOfText[static_cast<std::size_t>(lastOfText[id])] = p;
+        }
+        lastOfText[id] = p;
+    }
+    PositionCounts left(count);
+    int remaining = count;
     GameQuestions drawnList;
     drawnList.reserve(static_cast<std::size_t>(n));
     for (int j = 1; j <= n; ++j) {
-        const int r = random.uniform(1, static_cast<int>(candidates.size()));
-        const QuestionSlot& drawn = pool[static_cast<std::size_t>(candidates[r - 1])];
-        drawnList.push_back(drawn);
-        std::erase_if(candidates, [&](int i) {
-            return pool[static_cast<std::size_t>(i)].question == drawn.question;
-        });
+        const int r = random.uniform(1, remaining);
+        const int position = left.find(r);
+        const auto index = static_cast<std::size_t>(candidates[static_cast<std::size_t>(position)]);
+        drawnList.push_back(pool.questions[index]);
+        for (int p = firstOfText[static_cast<std::size_t>(pool.textIds[index])]; p >= 0;
+             p = nextOfText[static_cast<std::size_t>(p)]) {
+            left.switchOff(p);
+            --remaining;
+        }
     }
     const int jokers = random.uniform(1, playerCount + 3);
     for (int k = 0; k < jokers; ++k) {

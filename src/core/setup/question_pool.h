@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "core/game/game_types.h"
 #include "core/questions/question_file.h"
 #include "core/setup/category_selection.h"
+#include "core/setup/pool_file.h"
 
 namespace trivanto {
 
@@ -29,18 +31,37 @@ public:
     virtual void end(bool started) = 0;
 };
 
+// The questions of the chosen categories in reading order, each with the number of its text:
+// equal texts share one number, so the draw compares numbers, never strings.
+struct QuestionPool {
+    QuestionPool() = default;
+    // Numbers the texts of `list`.
+    QuestionPool(std::vector<QuestionSlot> list);  // NOLINT: a list of questions is a pool
+
+    std::vector<QuestionSlot> questions;  // plain texts
+    std::vector<int> textIds;         // per slot, 0 .. textCount - 1
+    int textCount = 0;
+
+    std::size_t size() const { return questions.size(); }
+    void add(QuestionSlot slot);
+    // Drops the lookup that add() needs.
+    void close() { m_ids = {}; }
+
+private:
+    QHash<QString, int> m_ids;
+};
+
 struct PoolBuildResult {
-    std::vector<QuestionSlot> pool;  // plain texts, in category and slot order
-    QString unreadablePath;          // set when a chosen file could not be read
-    QString poolFileError;           // set when the plain-text copy could not be written
+    QuestionPool pool;
+    QString unreadablePath;  // set when a chosen file could not be read
     bool ok() const { return unreadablePath.isEmpty(); }
 };
 
 // Reads every question of the chosen categories (slots 1 to their total), one category per
-// step with a 10 ms pause before each, so the waiting window shows every category; then
-// writes the plain-text copy `poolFile` (sections "1".."C", keys "0".."5", "BT"/"HEADER" = C),
-// replacing an older one. The steps run on the clock's timers: start() returns at once and
-// `done` runs from the last step.
+// step with a 10 ms pause before each, so the waiting window shows every category. The steps
+// run on the clock's timers: start() returns at once and `done` runs from the last step. Then
+// the plain-text copy `poolFile` (PoolFileText) replaces an older one, written on a worker
+// thread after `done` has started the game; a failed write is told to `poolFileFailed`.
 class QuestionPoolBuilder final {
 public:
     QuestionPoolBuilder(Clock& clock, const MessageCatalogue& catalogue);
@@ -49,6 +70,13 @@ public:
     void start(std::vector<CategoryRow> chosen, QString poolFile, SetupProgress* progress,
                std::function<void(PoolBuildResult)> done);
     bool running() const { return m_running; }
+    // Told the reason when the plain-text copy could not be written.
+    void setPoolFileFailed(std::function<void(QString)> failed) {
+        m_poolFileFailed = std::move(failed);
+    }
+    // Finishes the writing of the plain-text copy now (tests, shutdown).
+    void waitForPoolFile() { m_poolFileJob.wait(); }
+    bool writingPoolFile() const { return m_poolFileJob.running(); }
 
 private:
     void step();
@@ -60,23 +88,23 @@ private:
     QString m_poolFile;
     SetupProgress* m_progress = nullptr;
     std::function<void(PoolBuildResult)> m_done;
+    std::function<void(QString)> m_poolFileFailed;
     PoolBuildResult m_result;
+    PoolFileText m_poolText;
+    PoolFileJob m_poolFileJob;
     std::size_t m_next = 0;
     int m_position = 0;
     bool m_running = false;
 };
 
-// Writes the plain-text copy of the pool.
-Status writePoolFile(const std::vector<QuestionSlot>& pool, const QString& poolFile);
-
 // How many different question texts the pool can offer a game of `playerCount`.
-int distinctPlayableCount(const std::vector<QuestionSlot>& pool, int playerCount);
+int distinctPlayableCount(const QuestionPool& pool, int playerCount);
 
 // Draws `n` questions without repeated texts (a lone player never gets an estimation
 // question) into slots 1..n, then one to playerCount + 3 jokers at random slots. Empty when
 // the pool cannot supply n different texts.
-std::optional<GameQuestions> drawGameQuestions(const std::vector<QuestionSlot>& pool, int n,
-                                               int playerCount, RandomSource& random);
+std::optional<GameQuestions> drawGameQuestions(const QuestionPool& pool, int n, int playerCount,
+                                               RandomSource& random);
 
 // The game question list "game.log" of drawn questions: slot k + 1 holds questions[k].
 TQuestionFile gameQuestionList(const GameQuestions& questions);

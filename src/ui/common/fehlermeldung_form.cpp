@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include "ui/common/window_text_applier.h"
@@ -52,6 +53,8 @@ TFehlermeldungForm::TFehlermeldungForm(QWidget* parent) : TShapedForm(parent) {
     m_text->setFont(Theme::bodyFont());
     m_text->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Messages carry names and file names: shown as they are, never as markup.
+    m_text->setTextFormat(Qt::PlainText);
     m_text->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_noticePanel = makePanel(this, "HinweisPanel", 90);
@@ -72,20 +75,60 @@ TFehlermeldungForm::TFehlermeldungForm(QWidget* parent) : TShapedForm(parent) {
     FormActivate();
 }
 
+namespace {
+
+// The widest word of `text`: a wrapping label cannot break inside it.
+int widestWord(const QFontMetrics& metrics, const QString& text) {
+    int widest = 0;
+    for (const QStringView word :
+         QStringView(text).split(QRegularExpression(QStringLiteral("\\s+")))) {
+        widest = std::max(widest, metrics.horizontalAdvance(word.toString()));
+    }
+    return widest;
+}
+
+int screenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry().width() : 1024;
+}
+
+// Room for rounding between the measured and the painted text.
+constexpr int kTextSlack = 2;
+// Space kept free on either side of a dialog as wide as the screen.
+constexpr int kScreenMargin = 8;
+
+}  // namespace
+
 void TFehlermeldungForm::setMessage(const QString& text, int width, bool wordWrap) {
     m_text->setText(text);
+    // The caller's width is the least one: a text that does not fit widens the dialog up to
+    // the screen; what is still too wide then wraps, and the dialog grows downwards.
+    const QFontMetrics metrics(m_text->font());
+    const int widest =
+        std::max(1, screenWidth() - kDialogWidthBeyondLabel - 2 * kScreenMargin);
+    int labelWidth = std::max(1, width);
+    if (wordWrap) {
+        const int word = widestWord(metrics, text) + kTextSlack;
+        if (word > labelWidth) {
+            labelWidth = std::min(word, std::max(labelWidth, widest));
+        }
+    } else {
+        const int natural =
+            metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, text).width() + kTextSlack;
+        if (natural > labelWidth) {
+            labelWidth = std::min(natural, std::max(labelWidth, widest));
+            wordWrap = natural > labelWidth;
+        }
+    }
     m_text->setWordWrap(wordWrap);
     m_wordWrap = wordWrap;
-    m_text->setFixedWidth(std::max(1, width));
+    m_text->setFixedWidth(labelWidth);
 }
 
 int TFehlermeldungForm::textHeight() const {
     const QFontMetrics metrics(m_text->font());
-    if (!m_wordWrap) {
-        return metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, m_text->text()).height();
-    }
-    return metrics
-        .boundingRect(QRect(0, 0, m_text->width(), 100000), Qt::TextWordWrap, m_text->text())
+    const int flags = m_wordWrap ? int(Qt::TextWordWrap) : 0;
+    return metrics.boundingRect(QRect(0, 0, m_text->width(), 100000), flags, m_text->text())
         .height();
 }
 

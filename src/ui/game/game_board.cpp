@@ -25,6 +25,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QF
     label->setFont(font);
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Names, questions and answers come from people and files: never markup.
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

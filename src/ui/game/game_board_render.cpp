@@ -6,6 +6,7 @@
 #include "ui/game/board_layout.h"
 #include "ui/game/game_board.h"
 #include "ui/widgets/artwork.h"
+#include "ui/widgets/fit_text.h"
 #include "ui/widgets/player_picture.h"
 #include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_dot_matrix_label.h"
@@ -18,15 +19,6 @@ namespace {
 
 void setColour(QLabel* label, const QColor& colour) {
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
-}
-
-// Long captions get a smaller font rather than being cut.
-void fitFont(QPushButton* button, QFont font) {
-    const int room = button->width() - 12;
-    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(button->text()) > room) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    button->setFont(font);
 }
 
 // A caption too long for one line is broken at the blank nearest its middle.
@@ -49,10 +41,25 @@ void fitOnTwoLines(QPushButton* button) {
     button->setText(text);
 }
 
-void fitText(QPushButton* button, const QString& text) {
-    button->setText(text);
-    button->setToolTip(text);
-    fitFont(button, Theme::bodyFont());
+// The sum, its currency and the star of a scaled score stay on one line: the blanks after the
+// last digit become non-breaking.
+QString keepSumTogether(QString line) {
+    qsizetype lastDigit = line.size() - 1;
+    while (lastDigit >= 0 && !line.at(lastDigit).isDigit()) {
+        --lastDigit;
+    }
+    for (qsizetype i = lastDigit + 1; i < line.size(); ++i) {
+        if (line.at(i) == QLatin1Char(' ')) {
+            line[i] = QChar(QChar::Nbsp);
+        }
+    }
+    return line;
+}
+
+QFont boldBody() {
+    QFont font = Theme::bodyFont();
+    font.setBold(true);
+    return font;
 }
 
 }  // namespace
@@ -67,7 +74,7 @@ void TGameBoard::render() {
     m_betPanel->setVisible(view.panel == SidePanel::PanelGeldsetzen);
     m_goOnPanel->setVisible(view.panel == SidePanel::PanelWeiter);
     m_endPanel->setVisible(view.panel == SidePanel::PanelOnlineupdate);
-    m_currentPlayer->setText(view.currentPlayerName);
+    setFittedLabelText(m_currentPlayer, view.currentPlayerName, Theme::titleFont());
     m_endText->setText(view.endPanelText);
     m_submitButton->setVisible(view.submitVisible);
     fitOnTwoLines(m_submitButton);
@@ -90,7 +97,7 @@ void TGameBoard::renderSeats(const GameView& view) {
             seat.hasPicture = true;
         }
         const QColor colour = data.taken ? Theme::kText : Theme::kEmptySeat;
-        seat.name->setText(data.name);
+        setFittedLabelText(seat.name, data.name, boldBody());
         setColour(seat.name, colour);
         setColour(seat.caption, colour);
         seat.display->setText(data.accountText);
@@ -104,7 +111,7 @@ void TGameBoard::renderQuestionArea(const GameView& view) {
     m_question->setText(view.questionText);
     m_question2->setText(view.questionText);
     for (std::size_t k = 0; k < m_answers.size(); ++k) {
-        fitText(m_answers[k], view.answers[k]);
+        m_answers[k]->setPlainText(view.answers[k], Theme::bodyFont());
     }
     m_question->setVisible(s == Screen::XFrage);
     m_answerPanel->setVisible(s == Screen::XFrage);
@@ -116,7 +123,7 @@ void TGameBoard::renderQuestionArea(const GameView& view) {
     m_guessPanel->resize(m_guessPanel->width(), view.guessFieldCount * board_layout::kGuessRow);
     for (std::size_t i = 0; i < m_guessLabels.size(); ++i) {
         const bool shown = static_cast<int>(i) < view.guessFieldCount;
-        m_guessLabels[i]->setText(view.guessLabels[i]);
+        setFittedLabelText(m_guessLabels[i], view.guessLabels[i], boldBody());
         m_guessLabels[i]->setVisible(guessing && shown);
         m_guessFields[i]->setVisible(shown);
     }
@@ -148,7 +155,7 @@ void TGameBoard::renderQuestionArea(const GameView& view) {
     m_winner->setVisible(end);
     m_footnote->setVisible(end);
     if (end) {
-        m_winner->setText(view.winnerText);
+        m_winner->setText(keepSumTogether(view.winnerText));
     }
     m_footnote->setText(view.footnoteText);
 }

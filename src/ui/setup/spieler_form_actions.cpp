@@ -11,6 +11,7 @@
 #include "core/app/help_viewer.h"
 #include "core/app/message_dialog.h"
 #include "core/lang/message_catalogue.h"
+#include "core/lang/message_shapes.h"
 #include "ui/common/warten_form.h"
 #include "ui/setup/spieler_form.h"
 #include "ui/setup/warten_progress.h"
@@ -20,12 +21,9 @@
 #include "ui/widgets/t_flat_check_box.h"
 #include "ui/widgets/t_flat_radio_button.h"
 #include "ui/widgets/t_picture_button.h"
+#include "ui/widgets/theme.h"
 
 namespace trivanto {
-
-namespace {
-constexpr int kPictureMessageWidth = 300;
-}  // namespace
 
 void TSpielerForm::open() {
     FormActivate();
@@ -58,7 +56,7 @@ void TSpielerForm::renderPlayers() {
         p.previous->setEnabled(row.previousEnabled);
         p.next->setEnabled(row.nextEnabled);
         p.ownPicture->setEnabled(row.pictureButtonActive);
-        p.ownPicture->setText(row.pictureButtonCaption);
+        p.ownPicture->setPlainText(row.pictureButtonCaption, Theme::captionFont());
     }
     m_random->setVisible(setup.randomBoxVisible());
     m_random->setChecked(setup.RandomOrder());
@@ -125,8 +123,9 @@ QString TSpielerForm::chooseOwnPicture() {
         return {};  // cancelled: the picture stays
     }
     if (loadOwnPicture(file).isNull()) {
+        const MessageShape shape = messageShape(Msg::MsgPictureUnreadable);
         m_services.dialog.notice(m_services.catalogue.text(Msg::MsgPictureUnreadable),
-                                 kPictureMessageWidth, true);
+                                 shape.width, shape.wordWrap);
         return {};
     }
     return file;

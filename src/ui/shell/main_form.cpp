@@ -17,8 +17,10 @@
 #include "core/app/shell_opener.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
+#include "core/lang/message_shapes.h"
 #include "core/update/banner_picture.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/fit_text.h"
 #include "ui/widgets/main_layout.h"
 #include "ui/widgets/t_picture_button.h"
 #include "ui/widgets/theme.h"
@@ -212,18 +214,22 @@ void TMainForm::updateSoundPicture() {
 }
 
 void TMainForm::fitButtonCaptions() {
-    // Long captions of a language get a smaller font rather than being cut.
-    for (TPictureButton* button : m_largeButtons) {
-        QFont font = Theme::largeButtonFont();
-        const bool pixels = font.pixelSize() > 0;
-        while ((pixels ? font.pixelSize() > 8 : font.pointSizeF() > 6.0) &&
-               QFontMetrics(font).horizontalAdvance(button->text()) > button->width() - 4) {
-            if (pixels) {
-                font.setPixelSize(font.pixelSize() - 1);
-            } else {
-                font.setPointSizeF(font.pointSizeF() - 0.5);
+    // Long captions of a language get a smaller font rather than being cut; the row of
+    // captions keeps one size, that of the longest.
+    QFont font = Theme::largeButtonFont();
+    const auto fitsAll = [&] {
+        const QFontMetrics metrics(font);
+        for (const TPictureButton* button : m_largeButtons) {
+            if (metrics.horizontalAdvance(button->text()) > button->width() - 4) {
+                return false;
             }
         }
+        return true;
+    };
+    while (font.pixelSize() > kLeastReadablePixels && !fitsAll()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    for (TPictureButton* button : m_largeButtons) {
         button->setFont(font);
     }
 }
@@ -276,8 +282,9 @@ bool TMainForm::askSaveGame() {
     if (!gameInProgress() || (m_game.GameSaved && m_game.GameSaved())) {
         return true;
     }
-    const int answer =
-        m_services.dialog.question(m_services.catalogue.text(Msg::MsgAskSaveGame), 237, false);
+    const MessageShape shape = messageShape(Msg::MsgAskSaveGame);
+    const int answer = m_services.dialog.question(m_services.catalogue.text(Msg::MsgAskSaveGame),
+                                                  shape.width, shape.wordWrap);
     if (answer == AnswerYes && m_game.SpielSpeichern) {
         m_game.SpielSpeichern();
     }

@@ -27,9 +27,12 @@ MainGame::MainGame(TMainForm& main, GameEngine& engine, NewGameSetup& setup, QOb
 
     // The result screens take the keyboard before their controls (Enter goes on); while the
     // answers are shown, the digit keys press them wherever the focus is.
+    // An Enter held down from the bet repeats: a repeat never goes on.
     connect(&main, &TShapedForm::keyPreview, this, [this](QKeyEvent* event) {
         const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (m_engine.view().keyPreview && m_engine.resultKeyPressed(enter)) {
+        if (enter && event->isAutoRepeat() && m_engine.view().enterProceeds) {
+            event->accept();
+        } else if (m_engine.view().keyPreview && m_engine.resultKeyPressed(enter)) {
             event->accept();
         } else if (m_board->answerKey(*event)) {
             event->accept();

@@ -14,6 +14,7 @@
 #include "core/common/file_path.h"
 #include "core/game/game_engine.h"
 #include "core/game/sound_cues.h"
+#include "core/lang/message_shapes.h"
 #include "core/net/connection_manager.h"
 #include "core/net/connection_watch.h"
 #include "core/net/online_state.h"
@@ -28,6 +29,7 @@
 #include "ui/common/grauform.h"
 #include "ui/common/help_window.h"
 #include "ui/common/qt_file_dialogs.h"
+#include "ui/common/qt_translations.h"
 #include "ui/common/warten_form.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/online/ras_form.h"
@@ -99,6 +101,11 @@ HelpViewer& TrivantoApp::help() {
     return *m_helpProxy;
 }
 
+void TrivantoApp::notice(Msg key) {
+    const MessageShape shape = messageShape(key);
+    dialog().notice(m_catalogue.text(key), shape.width, shape.wordWrap);
+}
+
 bool TrivantoApp::end(int exitCode) {
     m_exitCode = exitCode;
     m_splash.reset();
@@ -162,7 +169,7 @@ bool TrivantoApp::start() {
 
     // 10: 256 colours is a warning only.
     if (m_depth == 8) {
-        dialog().notice(m_catalogue.text(Msg::MsgNeedTrueColor), 363, true);
+        notice(Msg::MsgNeedTrueColor);
     }
     m_splash.reset();  // 11
     writeTest();       // 12
@@ -256,6 +263,7 @@ void TrivantoApp::createWindows() {
 
 void TrivantoApp::applyLanguage() {
     m_catalogue.apply(m_env.language);
+    m_qtTranslations = installQtTranslations(m_env.language);
     const std::pair<QWidget*, const char*> windows[] = {
         {m_main.get(), "TMainForm"},       {m_message.get(), "TFehlermeldungForm"},
         {m_spieler.get(), "TSpielerForm"}, {m_info.get(), "TInfoForm"},
@@ -292,7 +300,7 @@ void TrivantoApp::writeTest() {
     }
     // A folder of that name is no sign of a writable program folder.
     if (!QFileInfo(path).isFile()) {
-        dialog().notice(m_catalogue.text(Msg::MsgFolderWriteProtected), 363, true);
+        notice(Msg::MsgFolderWriteProtected);
     }
     QFile::remove(path);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTranslator>
 #include <memory>
 #include <optional>
 
@@ -58,6 +59,8 @@ public:
     // Every message of the program goes through this: the environment's dialog if it brought
     // one, else the program's own TFehlermeldungForm. While it shows, the game's clock stands.
     MessageDialog& dialog();
+    // A catalogue notice in its dialog shape.
+    void notice(Msg key);
     HelpViewer& help();
     const MessageCatalogue& catalogue() const { return m_catalogue; }
     const AppEnvironment& environment() const { return m_env; }
@@ -105,6 +108,7 @@ private:
     std::unique_ptr<HelpProxy> m_helpProxy;
     std::unique_ptr<FileDialogs> m_fileDialogs;  // when the environment brings none
     std::unique_ptr<SingleInstanceGuard> m_guard;
+    std::unique_ptr<QTranslator> m_qtTranslations;  // Qt's own texts in German
     std::unique_ptr<TStartscreenForm> m_splash;
     int m_depth = 0;
 

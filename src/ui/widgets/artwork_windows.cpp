@@ -153,7 +153,9 @@ void drawMessageExtras(QPainter& p, const QSize& size) {
     drawGlyph(p, Glyph::Exclamation, bubble.adjusted(10, 4, -10, -4), Theme::kTextDark);
     // Quiet line above the buttons.
     p.setPen(QPen(QColor(255, 255, 255, 30), 1));
-    p.drawLine(QPointF(66, 86.5), QPointF(size.width() - 20, 86.5));
+    // It keeps its distance to the buttons when a long text makes the dialog taller.
+    const double lineY = size.height() - 31.5;
+    p.drawLine(QPointF(66, lineY), QPointF(size.width() - 20, lineY));
 }
 
 void drawSplash(QPainter& p, const QSize& size) {

@@ -11,6 +11,30 @@ class TFlatButton : public QPushButton {
 public:
     explicit TFlatButton(QWidget* parent = nullptr);
     explicit TFlatButton(const QString& text, QWidget* parent = nullptr);
+
+    // A text from data (an answer): shown as it is, "&" included and no shortcut made of it,
+    // and fitted to the button from `base` (shrunk, then wrapped, only then elided with the
+    // whole text as the tooltip).
+    void setPlainText(const QString& text, const QFont& base);
+    bool hasPlainText() const { return m_plain; }
+    // What the button shows; for a plain text the text as given.
+    QString shownText() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fit();
+
+    bool m_plain = false;
+    QString m_text;
+    QString m_shown;
+    QFont m_base;
+    bool m_wrapped = false;
 };
+
+// `text` with every "&" doubled: a button or label shows it instead of taking a shortcut mark.
+QString withoutShortcutMarks(const QString& text);
 
 }  // namespace trivanto

@@ -23,6 +23,7 @@ QLabel* makePictureLabel(QWidget* parent, const QString& name, const QFont& font
     label->setFont(font);
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -6,6 +6,7 @@ namespace trivanto {
 namespace {
 
 using gametest::estimationSlot;
+using gametest::jokerSlot;
 using gametest::GameFixture;
 using gametest::mcSlot;
 
@@ -144,34 +145,41 @@ TEST_F(Turns, KindIsToldBySecondAnswerOnly) {
     EXPECT_EQ(engine->view().answers[1], QStringLiteral("Joker"));
 }
 
-TEST_F(Turns, EnterShortcutOnResultScreens) {
+TEST_F(Turns, EnterGoesOnFromEveryResultScreen) {
     startGame(2, 10,
               {mcSlot(QStringLiteral("Q1")), mcSlot(QStringLiteral("Q2")),
-               estimationSlot(QStringLiteral("E"), QStringLiteral("5"))});
+               estimationSlot(QStringLiteral("E"), QStringLiteral("5")), jokerSlot()});
     // Betting: the window does not take keys first.
     EXPECT_FALSE(engine->view().keyPreview);
     EXPECT_FALSE(engine->resultKeyPressed(true));
     engine->EinsatzPruefen(QStringLiteral("10"));
+    EXPECT_FALSE(engine->resultKeyPressed(true));  // the question is no result screen
     engine->chooseAnswer(1);
     EXPECT_TRUE(engine->view().keyPreview);
     EXPECT_TRUE(engine->view().enterProceeds);
-    // Another key ends the shortcut until the next result screen.
+    // Another key changes nothing: Enter still goes on afterwards.
     EXPECT_FALSE(engine->resultKeyPressed(false));
-    EXPECT_FALSE(engine->view().keyPreview);
-    EXPECT_FALSE(engine->resultKeyPressed(true));
+    EXPECT_TRUE(engine->view().enterProceeds);
     EXPECT_EQ(engine->state().QuestionNumber, 1);
-    engine->proceed();
+    EXPECT_TRUE(engine->resultKeyPressed(true));
+    EXPECT_EQ(engine->state().QuestionNumber, 2);
+    // Wrong answer, estimation result and joker result all go on with Enter.
     engine->EinsatzPruefen(QStringLiteral("10"));
     engine->chooseAnswer(2);
+    EXPECT_EQ(engine->view().screen, Screen::XFalsch);
     EXPECT_TRUE(engine->resultKeyPressed(true));
-    EXPECT_EQ(engine->state().QuestionNumber, 3);
-    // The estimation result takes the key but only the button goes on.
     engine->EinsatzPruefen(QStringLiteral("10"));
     engine->SchaetzungAuswerten({QStringLiteral("1"), QStringLiteral("2"), {}, {}});
-    EXPECT_TRUE(engine->view().keyPreview);
-    EXPECT_FALSE(engine->view().enterProceeds);
-    EXPECT_FALSE(engine->resultKeyPressed(true));
-    EXPECT_EQ(engine->state().QuestionNumber, 3);
+    EXPECT_EQ(engine->view().screen, Screen::XSchaetzfrageExakt);
+    EXPECT_TRUE(engine->view().enterProceeds);
+    EXPECT_TRUE(engine->resultKeyPressed(true));
+    EXPECT_EQ(engine->state().QuestionNumber, 4);
+    engine->EinsatzPruefen(QStringLiteral("10"));
+    EXPECT_EQ(engine->view().screen, Screen::XJoker);
+    EXPECT_FALSE(engine->resultKeyPressed(false));
+    EXPECT_TRUE(engine->resultKeyPressed(true));
+    EXPECT_EQ(engine->state().QuestionNumber, 5);
+    EXPECT_FALSE(engine->view().enterProceeds);  // betting again
 }
 
 TEST_F(Turns, UrsprungEmptiesTheBoard) {

@@ -196,6 +196,7 @@ TEST_F(Pool, StartWritesPoolFileAndGameList) {
             "|100", "end 1"}));
     EXPECT_EQ(clock.tickMs() - begun, 20);  // 10 ms before each category
 
+    setup->waitForPoolFile();
     TIniDocument ini(dir.path() + QStringLiteral("/fragen.tmp"));
     EXPECT_EQ(ini.ReadValue(QStringLiteral("BT"), QStringLiteral("HEADER"), {}),
               QStringLiteral("5"));
@@ -269,6 +270,23 @@ TEST_F(Pool, DrawNeverRepeatsAndKeepsJokersInRange) {
         EXPECT_GE(jokers, 1);
         EXPECT_LE(jokers, c.players + 3);
     }
+}
+
+TEST_F(Pool, UnwritablePoolCopyIsToldWhileTheGameGoesOn) {
+    writeCategory(QStringLiteral("A"), 30);
+    setup->activate();
+    setup->setPlayerCount(1);
+    setup->categories().tickAll(1);
+    // A folder in the copy's place: the copy cannot be written, the game needs it not.
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("fragen.tmp"))));
+    ASSERT_EQ(start(QStringLiteral("10")), Outcome::Started);
+    EXPECT_TRUE(engine->view().gameInProgress);
+    const int before = static_cast<int>(dialog.requests().size());
+    setup->waitForPoolFile();
+    ASSERT_EQ(static_cast<int>(dialog.requests().size()), before + 1);
+    EXPECT_TRUE(dialog.last().text.startsWith(msg(Msg::MsgPoolFileUnwritable)));
+    EXPECT_TRUE(dialog.last().text.contains(QStringLiteral("fragen.tmp")));
+    EXPECT_TRUE(engine->view().gameInProgress);
 }
 
 TEST_F(Pool, TooFewDistinctTextsEndsWithAMessageAndShowsTheSetupAgain) {

@@ -177,7 +177,7 @@ TEST_F(WholeGameTest, TwoPlayersPlayTheShortestGameToTheEnd) {
     EXPECT_TRUE(shown("EndeImage"));
     EXPECT_FALSE(shown("ImageRahmen"));
     EXPECT_EQ(label("GewinnerLabel"), msg(Msg::MsgWinnerIs) + QStringLiteral("Ann ") +
-                                          msg(Msg::MsgWithInfix) + QStringLiteral("10200 $*"));
+                                          msg(Msg::MsgWithInfix) + QStringLiteral("10200\u00A0$*"));
     EXPECT_EQ(label("hinweislabel"), msg(Msg::MsgRatioFootnote));
     EXPECT_EQ(label("Label5"), msg(Msg::MsgTop50Invite));
     EXPECT_TRUE(shown("OnlinehighscoreButton"));

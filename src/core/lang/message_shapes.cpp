@@ -1,0 +1,69 @@
+#include "core/lang/message_shapes.h"
+
+#include <array>
+
+namespace trivanto {
+
+namespace {
+
+constexpr MessageShape wraps(int width) {
+    return {width, true};
+}
+constexpr MessageShape oneLine(int width) {
+    return {width, false};
+}
+
+// The widths are the designed ones; a file name or reason stands for what the caller adds.
+const std::array kMessages{
+    DialogMessage{Msg::MsgAskSaveGame, oneLine(237)},
+    DialogMessage{Msg::MsgBetIntegerRange, oneLine(313)},
+    DialogMessage{Msg::MsgEstimateInteger, wraps(365)},
+    DialogMessage{Msg::MsgTooFewQuestionsHead, wraps(279), u"200", Msg::MsgTooFewQuestionsTail},
+    DialogMessage{Msg::MsgPlayerNamesUnique, oneLine(267)},
+    DialogMessage{Msg::MsgNoQuestionFiles, oneLine(299)},
+    DialogMessage{Msg::MsgAskDisconnect, oneLine(235)},
+    DialogMessage{Msg::MsgSelectPackage, wraps(320)},
+    DialogMessage{Msg::MsgNeedTrueColor, wraps(363)},
+    DialogMessage{Msg::MsgFolderWriteProtected, wraps(363)},
+    DialogMessage{Msg::MsgBetLimit500, oneLine(345)},
+    DialogMessage{Msg::MsgBetLimitAccount, wraps(290)},
+    DialogMessage{Msg::MsgDisconnectFailed, oneLine(320)},
+    DialogMessage{Msg::MsgUpdateServerFailed, wraps(375)},
+    DialogMessage{Msg::MsgUpdateConnectFailed, wraps(375)},
+    DialogMessage{Msg::MsgNoDialUpEntry, wraps(371)},
+    DialogMessage{Msg::MsgAskOnline, wraps(271)},
+    DialogMessage{Msg::MsgAskConnected, wraps(271)},
+    DialogMessage{Msg::MsgPoolTooFewDistinct, wraps(300)},
+    DialogMessage{Msg::MsgGameLengthInvalid, wraps(300)},
+    DialogMessage{Msg::MsgCategoryUnreadable, wraps(300), u"A category with a long name.trv"},
+    DialogMessage{Msg::MsgGameListUnreadable, wraps(300)},
+    DialogMessage{Msg::MsgPictureUnreadable, wraps(300)},
+    DialogMessage{Msg::MsgCatalogueDamaged, wraps(375)},
+    DialogMessage{Msg::MsgPackageDamaged, wraps(375), u"Questions-Geography-2024"},
+    DialogMessage{Msg::MsgPackageUnavailable, wraps(320)},
+    DialogMessage{Msg::MsgSelectionFull, wraps(320)},
+    DialogMessage{Msg::MsgStartFileRefused, wraps(375), u"readme-of-the-package.html"},
+    DialogMessage{Msg::MsgGameListUnwritable, wraps(300),
+                  u"/home/player/.local/share/Trivanto/game.log: cannot be written: No space "
+                  u"left on device"},
+    DialogMessage{Msg::MsgPoolFileUnwritable, wraps(300),
+                  u"/home/player/.local/share/Trivanto/fragen.tmp: cannot be written: "
+                  u"Permission denied"},
+};
+
+}  // namespace
+
+std::span<const DialogMessage> dialogMessages() {
+    return kMessages;
+}
+
+MessageShape messageShape(Msg key) {
+    for (const DialogMessage& message : kMessages) {
+        if (message.key == key) {
+            return message.shape;
+        }
+    }
+    return {};
+}
+
+}  // namespace trivanto

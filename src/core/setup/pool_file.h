@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "core/common/result.h"
+#include "core/questions/question_file.h"
+
+namespace trivanto {
+
+// The plain-text copy of the question pool, "fragen.tmp": sections "1".."C" (keys "0" to "4"
+// the question and its answers, "5" the right answer as stored), then "BT" with "HEADER" = C.
+// CRLF lines in Windows-1252, each line cut at 255 characters and free of line breaks, a blank
+// line after each section: the same bytes the general INI document writes for these values,
+// built in one pass without its lookups.
+class PoolFileText final {
+public:
+    // Appends the next section.
+    void add(const QuestionSlot& slot);
+    int count() const { return m_count; }
+    // Appends "BT"/"HEADER" and hands the whole text over; the writer starts anew.
+    QByteArray finish();
+
+private:
+    void appendLine(const QString& key, const QString& value);
+
+    QByteArray m_bytes;
+    int m_count = 0;
+};
+
+// Writes `bytes` to `path` through QSaveFile; the failure names the file and the reason.
+Status writePoolFileBytes(const QString& path, const QByteArray& bytes);
+
+// Writes the pool file on a worker thread: the disk's flush takes longer than a frame, and
+// nothing in the game waits for the copy. The outcome is reported on the thread that started
+// the job, from its event loop; wait() (and the destructor) finish a running write at once.
+class PoolFileJob final {
+public:
+    PoolFileJob();
+    ~PoolFileJob();
+    PoolFileJob(const PoolFileJob&) = delete;
+    PoolFileJob& operator=(const PoolFileJob&) = delete;
+
+    // A job still running is finished first.
+    void start(QString path, QByteArray bytes, std::function<void(Status)> done);
+    bool running() const;
+    // Blocks until the running write has ended and reports its outcome now.
+    void wait();
+
+private:
+    struct Shared;
+    std::shared_ptr<Shared> m_shared;
+};
+
+}  // namespace trivanto

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "core/setup/pool_file.h"
+#include "core/update/ini_document.h"
+#include "support/test_names.h"
+
+namespace trivanto {
+namespace {
+
+struct PoolTextCase {
+    const char* name;
+    std::vector<QuestionSlot> slots;
+};
+
+QuestionSlot slot(QString question, QString a1 = QStringLiteral("one"),
+                  QString a2 = QStringLiteral("two"), QString correct = QStringLiteral("1")) {
+    return {std::move(question), {std::move(a1), std::move(a2), QStringLiteral("three"),
+                                  QStringLiteral("four")}, std::move(correct)};
+}
+
+// What the general INI document writes for the same values, the way the pool used to be
+// written.
+QByteArray iniBytes(const std::vector<QuestionSlot>& slots) {
+    TIniDocument ini;
+    for (std::size_t c = 0; c < slots.size(); ++c) {
+        const QString section = QString::number(c + 1);
+        ini.WriteValue(section, QStringLiteral("0"), slots[c].question);
+        for (int k = 0; k < 4; ++k) {
+            ini.WriteValue(section, QString::number(k + 1),
+                           slots[c].answers[static_cast<std::size_t>(k)]);
+        }
+        ini.WriteValue(section, QStringLiteral("5"), slots[c].correct);
+    }
+    ini.WriteValue(QStringLiteral("BT"), QStringLiteral("HEADER"), QString::number(slots.size()));
+    return ini.toBytes();
+}
+
+class PoolFileTextBytes : public ::testing::TestWithParam<PoolTextCase> {};
+
+TEST_P(PoolFileTextBytes, EqualTheIniDocumentsBytes) {
+    PoolFileText text;
+    for (const QuestionSlot& s : GetParam().slots) {
+        text.add(s);
+    }
+    EXPECT_EQ(text.count(), static_cast<int>(GetParam().slots.size()));
+    const QByteArray bytes = text.finish();
+    EXPECT_EQ(bytes, iniBytes(GetParam().slots));
+    // The writer starts anew after finish().
+    EXPECT_EQ(text.finish(), iniBytes({}));
+}
+
+const QString kLong = QString(110, QLatin1Char('x'));
+const QString kTooLong = QString(300, QLatin1Char('y'));
+
+INSTANTIATE_TEST_SUITE_P(
+    PoolFile, PoolFileTextBytes,
+    ::testing::Values(
+        PoolTextCase{"EmptyPool", {}},
+        PoolTextCase{"PlainQuestions",
+                     {slot(QStringLiteral("Capital of France?")), slot(QStringLiteral("2+2?"))}},
+        PoolTextCase{"EstimationAndEmptyFields",
+                     {slot(QStringLiteral("Year?"), QStringLiteral("1969"), QStringLiteral("ife")),
+                      slot({}, {}, {}, {})}},
+        PoolTextCase{"WesternEuropeanLettersAndUnknownCharacters",
+                     {slot(QStringLiteral("Größe in €?"), QStringLiteral("Ça"),
+                           QStringLiteral("Ω"), QStringLiteral("4"))}},
+        PoolTextCase{"LineBreaksBecomeBlanks",
+                     {slot(QStringLiteral("two\r\nlines"), QStringLiteral("a\nb"),
+                           QStringLiteral("c\rd"))}},
+        PoolTextCase{"EqualsAndBracketsInTexts",
+                     {slot(QStringLiteral("[1]"), QStringLiteral("a=b"), QStringLiteral("="))}},
+        PoolTextCase{"FullFieldsAndOverlongLines", {slot(kLong, kLong, kTooLong, kTooLong)}}),
+    [](const auto& info) { return testName(info.param.name); });
+
+class PoolFileJobTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+};
+
+TEST_F(PoolFileJobTest, WritesInTheBackgroundAndReportsFromTheEventLoop) {
+    const QString path = dir.filePath(QStringLiteral("fragen.tmp"));
+    PoolFileJob job;
+    std::optional<Status> outcome;
+    job.start(path, QByteArrayLiteral("[BT]\r\nHEADER=0\r\n\r\n"),
+              [&](const Status& s) { outcome = s; });
+    EXPECT_TRUE(job.running());
+    // The report comes from the loop, never from inside start().
+    EXPECT_FALSE(outcome.has_value());
+    while (!outcome) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    EXPECT_TRUE(outcome->ok());
+    EXPECT_FALSE(job.running());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArrayLiteral("[BT]\r\nHEADER=0\r\n\r\n"));
+}
+
+TEST_F(PoolFileJobTest, WaitReportsOnceAndAFailureNamesTheFile) {
+    // A folder of that name cannot be replaced by a file.
+    const QString path = dir.filePath(QStringLiteral("fragen.tmp"));
+    ASSERT_TRUE(QDir().mkpath(path));
+    PoolFileJob job;
+    int reports = 0;
+    QString error;
+    job.start(path, QByteArrayLiteral("x"), [&](const Status& s) {
+        ++reports;
+        error = s.error();
+    });
+    job.wait();
+    EXPECT_EQ(reports, 1);
+    EXPECT_TRUE(error.contains(QStringLiteral("fragen.tmp"))) << error.toStdString();
+    EXPECT_FALSE(job.running());
+    QCoreApplication::processEvents();  // the queued report finds nothing left to tell
+    EXPECT_EQ(reports, 1);
+}
+
+TEST_F(PoolFileJobTest, ANewStartFinishesTheRunningWriteFirst) {
+    PoolFileJob job;
+    QStringList order;
+    job.start(dir.filePath(QStringLiteral("a")), QByteArrayLiteral("1"),
+              [&](const Status&) { order << QStringLiteral("a"); });
+    job.start(dir.filePath(QStringLiteral("b")), QByteArrayLiteral("2"),
+              [&](const Status&) { order << QStringLiteral("b"); });
+    EXPECT_EQ(order, QStringList{QStringLiteral("a")});
+    job.wait();
+    EXPECT_EQ(order, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+}
+
+}  // namespace
+}  // namespace trivanto
