@@ -24,4 +24,7 @@ private:
     bool m_cursor = false;
 };
 
+// Moves `window` above or below the mouse when the hourglass would cover it.
+void keepClearOfCursor(QWidget* window);
+
 }  // namespace trivanto

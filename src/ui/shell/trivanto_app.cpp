@@ -22,6 +22,7 @@
 #include "core/setup/new_game_setup.h"
 #include "core/update/banner_update.h"
 #include "core/update/ini_document.h"
+#include "ui/about/game_info.h"
 #include "ui/about/info_form.h"
 #include "ui/about/startscreen_form.h"
 #include "ui/common/fehlermeldung_form.h"
@@ -116,13 +117,17 @@ int TrivantoApp::colourDepth() const {
     if (m_env.colourDepth) {
         return m_env.colourDepth();
     }
-    return m_splash ? m_splash->GameInfo1.BitsPixel : 0;
+    return m_splash ? m_splash->GameInfo1.BitsPixel
+                    : TGameInfo::collect(m_env.paths.windowsFolder).BitsPixel;
 }
 
 bool TrivantoApp::start() {
-    // 1-3: title, splash window with the system facts, language.
+    // 1-3: title, splash window with the system facts, language. Without the splash nothing
+    // of it is built.
     QGuiApplication::setApplicationDisplayName(kTitle);
-    m_splash = std::make_unique<TStartscreenForm>(m_env.paths.windowsFolder, m_env.language);
+    if (!m_env.options.noSplash) {
+        m_splash = std::make_unique<TStartscreenForm>(m_env.paths.windowsFolder, m_env.language);
+    }
 
     // 4: one copy per user.
     m_guard = std::make_unique<SingleInstanceGuard>(m_env.paths.lockDir);
@@ -139,9 +144,9 @@ bool TrivantoApp::start() {
     }
 
     // 6: the splash, painted at once and kept while events go on.
-    m_splash->show();
-    m_splash->repaint();
-    if (!m_env.options.noSplash) {
+    if (m_splash) {
+        m_splash->show();
+        m_splash->repaint();
         m_env.clock->splashWait(kSplashMs);
     }
 

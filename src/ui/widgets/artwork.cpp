@@ -24,14 +24,6 @@ QPixmap cachedPixmap(const QString& key, const std::function<QImage()>& paint) {
     return QPixmap::fromImage(cached(key, paint));
 }
 
-QString sizeKey(const QString& prefix, WindowStyle style, QSize size) {
-    return QStringLiteral("%1/%2/%3x%4")
-        .arg(prefix)
-        .arg(static_cast<int>(style))
-        .arg(size.width())
-        .arg(size.height());
-}
-
 QSize effectiveSize(WindowStyle style, QSize size) {
     return size.isEmpty() ? designSize(style) : size;
 }
@@ -58,23 +50,22 @@ QSize designSize(WindowStyle style) {
     return {455, 347};
 }
 
+// Window backgrounds and masks are drawn for the window that asks and kept by it, never in
+// the cache: they are the largest pictures, and each window needs its own only once.
 QPixmap windowBackground(WindowStyle style, QSize size) {
     size = effectiveSize(style, size);
-    return cachedPixmap(sizeKey(QStringLiteral("window"), style, size),
-                        [=] { return painting::window(style, size); });
+    return QPixmap::fromImage(painting::window(style, size));
 }
 
 QBitmap windowMask(WindowStyle style, QSize size) {
     size = effectiveSize(style, size);
-    const QImage mask = cached(sizeKey(QStringLiteral("mask"), style, size), [=] {
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        // No antialiasing: a mask pixel is either in or out.
-        painter.fillPath(painting::windowShape(style, size), Qt::black);
-        return image;
-    });
-    return QBitmap::fromImage(mask.createAlphaMask());
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    // No antialiasing: a mask pixel is either in or out.
+    painter.fillPath(painting::windowShape(style, size), Qt::black);
+    painter.end();
+    return QBitmap::fromImage(image.createAlphaMask());
 }
 
 QPixmap buttonPicture(int index) {

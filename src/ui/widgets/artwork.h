@@ -7,8 +7,9 @@
 #include <QPixmap>
 #include <QSize>
 
-// Every picture of the game, drawn in code from the theme's palette. Pictures are rendered once
-// at device pixel ratio 1 and cached; asking again is cheap.
+// Every picture of the game, drawn in code from the theme's palette, at device pixel ratio 1.
+// The small pictures are cached, so asking again is cheap; window backgrounds and masks are
+// drawn on each request and kept by the window that asked.
 namespace trivanto::artwork {
 
 enum class WindowStyle {
@@ -24,7 +25,8 @@ enum class WindowStyle {
 // The size each window is designed for (Message: 474 x 118, Generic: 455 x 347).
 QSize designSize(WindowStyle style);
 
-// Background picture of a window; an empty size means the design size. Drawn for any size.
+// Background picture of a window; an empty size means the design size. Drawn for any size,
+// anew on every call.
 QPixmap windowBackground(WindowStyle style, QSize size = {});
 // Shape of the window: set pixels are inside. Splash windows are rectangular (all set).
 QBitmap windowMask(WindowStyle style, QSize size = {});

@@ -25,7 +25,7 @@ void TShapedForm::setWindowStyle(artwork::WindowStyle style) {
     if (size() != artwork::designSize(style) && !testAttribute(Qt::WA_Resized)) {
         resize(artwork::designSize(style));
     }
-    updateShape();
+    shapeChanged();
 }
 
 void TShapedForm::setBackgroundPicture(const QPixmap& picture) {
@@ -34,10 +34,29 @@ void TShapedForm::setBackgroundPicture(const QPixmap& picture) {
     if (!picture.isNull()) {
         resize(picture.size());
     }
-    updateShape();
+    shapeChanged();
+}
+
+QPixmap TShapedForm::backgroundPicture() const {
+    if (m_style && (m_shapeDue || m_shapedFor != size())) {
+        return artwork::windowBackground(*m_style, size());
+    }
+    return m_background;
+}
+
+void TShapedForm::shapeChanged() {
+    m_shapeDue = true;
+    if (isVisible()) {
+        updateShape();
+    }
 }
 
 void TShapedForm::updateShape() {
+    if (!m_shapeDue && (!m_style || m_shapedFor == size())) {
+        return;
+    }
+    m_shapeDue = false;
+    m_shapedFor = size();
     if (m_style) {
         m_background = artwork::windowBackground(*m_style, size());
         setMask(artwork::windowMask(*m_style, size()));
@@ -47,6 +66,12 @@ void TShapedForm::updateShape() {
         clearMask();
     }
     update();
+}
+
+void TShapedForm::showEvent(QShowEvent* event) {
+    // Before the window appears: it shows in its shape from the first frame.
+    updateShape();
+    QWidget::showEvent(event);
 }
 
 void TShapedForm::setTakesKeysFirst(bool takesKeys) {
@@ -104,6 +129,7 @@ void TShapedForm::showModal() {
 }
 
 void TShapedForm::paintEvent(QPaintEvent* /*event*/) {
+    updateShape();
     QPainter painter(this);
     if (m_background.isNull()) {
         painter.fillRect(rect(), palette().window());
@@ -115,7 +141,7 @@ void TShapedForm::paintEvent(QPaintEvent* /*event*/) {
 void TShapedForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (m_style) {
-        updateShape();
+        shapeChanged();
     }
 }
 

@@ -22,11 +22,12 @@ public:
     explicit TShapedForm(QWidget* parent = nullptr);
     ~TShapedForm() override;
 
-    // Background and mask drawn for the current size, redrawn on every resize.
+    // Background and mask drawn for the current size. They are drawn when the window is
+    // about to show (a window that is never shown costs nothing) and again after a resize.
     void setWindowStyle(artwork::WindowStyle style);
     // A fixed picture; transparent pixels are outside the window.
     void setBackgroundPicture(const QPixmap& picture);
-    QPixmap backgroundPicture() const { return m_background; }
+    QPixmap backgroundPicture() const;
 
     void setMovable(bool movable) { m_movable = movable; }
     bool isMovable() const { return m_movable; }
@@ -55,12 +56,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Draws the background and sets the mask when they are due and the window shows.
     void updateShape();
+    void shapeChanged();
 
     std::optional<artwork::WindowStyle> m_style;
     QPixmap m_background;
+    QSize m_shapedFor;  // the size background and mask were last drawn for
+    bool m_shapeDue = false;
     bool m_movable = false;
     bool m_takesKeys = false;
     std::optional<QPoint> m_dragOffset;  // cursor position relative to the window while dragging
