@@ -71,15 +71,10 @@ void BM_StartupVsBareWindow(benchmark::State& state, const char* platform) {
     }
     QTemporaryDir windows;
     const std::string settings = windows.filePath(QStringLiteral("settings.ini")).toStdString();
-    const std::vector<std::string> game{TRIVANTO_EXECUTABLE,
-                                        "--no-splash",
-                                        "--quit-when-idle",
-                                        "--lock-dir",
-                                        windows.path().toStdString(),
-                                        "--settings",
-                                        settings,
-                                        "--windows-dir",
-                                        windows.path().toStdString()};
+    const std::vector<std::string> game{
+        TRIVANTO_EXECUTABLE,          "--no-splash", "--quit-when-idle", "--lock-dir",
+        windows.path().toStdString(), "--settings",  settings,           "--windows-dir",
+        windows.path().toStdString()};
     const std::vector<std::string> bare{BARE_WINDOW_EXECUTABLE};
     run(game, platform);  // warm the caches once
     run(bare, platform);

@@ -66,8 +66,7 @@ bool NewGameSetup::startGame(const QString& gameLength, SetupProgress* progress)
         return false;
     }
     if (m_categories.questionCount() < n) {
-        notice(Msg::MsgTooFewQuestionsHead,
-               QString::number(n) + text(Msg::MsgTooFewQuestionsTail));
+        notice(Msg::MsgTooFewQuestionsHead, QString::number(n) + text(Msg::MsgTooFewQuestionsTail));
         return false;
     }
     if (!m_players.checkNames()) {

@@ -1,6 +1,5 @@
 #include "core/setup/question_pool.h"
 
-
 #include "core/app/clock.h"
 #include "core/app/random_source.h"
 #include "core/lang/message_catalogue.h"

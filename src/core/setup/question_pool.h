@@ -39,7 +39,7 @@ struct QuestionPool {
     QuestionPool(std::vector<QuestionSlot> list);  // NOLINT: a list of questions is a pool
 
     std::vector<QuestionSlot> questions;  // plain texts
-    std::vector<int> textIds;         // per slot, 0 .. textCount - 1
+    std::vector<int> textIds;             // per slot, 0 .. textCount - 1
     int textCount = 0;
 
     std::size_t size() const { return questions.size(); }

@@ -5,8 +5,8 @@
 namespace trivanto {
 
 std::unique_ptr<QMessageBox> BoxPlainMessage::makeBox(const QString& title, const QString& text) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, title, text,
-                                             QMessageBox::Ok);
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Information, title, text, QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);
     box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     return box;

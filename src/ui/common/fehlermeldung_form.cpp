@@ -104,8 +104,7 @@ void TFehlermeldungForm::setMessage(const QString& text, int width, bool wordWra
     // The caller's width is the least one: a text that does not fit widens the dialog up to
     // the screen; what is still too wide then wraps, and the dialog grows downwards.
     const QFontMetrics metrics(m_text->font());
-    const int widest =
-        std::max(1, screenWidth() - kDialogWidthBeyondLabel - 2 * kScreenMargin);
+    const int widest = std::max(1, screenWidth() - kDialogWidthBeyondLabel - 2 * kScreenMargin);
     int labelWidth = std::max(1, width);
     if (wordWrap) {
         const int word = widestWord(metrics, text) + kTextSlack;

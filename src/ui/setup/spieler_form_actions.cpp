@@ -124,8 +124,8 @@ QString TSpielerForm::chooseOwnPicture() {
     }
     if (loadOwnPicture(file).isNull()) {
         const MessageShape shape = messageShape(Msg::MsgPictureUnreadable);
-        m_services.dialog.notice(m_services.catalogue.text(Msg::MsgPictureUnreadable),
-                                 shape.width, shape.wordWrap);
+        m_services.dialog.notice(m_services.catalogue.text(Msg::MsgPictureUnreadable), shape.width,
+                                 shape.wordWrap);
         return {};
     }
     return file;

@@ -21,11 +21,19 @@ QFont sized(QFont font, int pixels) {
 FittedText fitText(const QString& text, const QFont& base, QSize room, bool mayWrap) {
     const int largest = std::max(pixelSizeOf(base), kLeastReadablePixels);
     const QRect box(0, 0, std::max(1, room.width()), 100000);
-    for (int pixels = largest; pixels >= kLeastReadablePixels; --pixels) {
-        const QFont font = sized(base, pixels);
-        const QRect needed = QFontMetrics(font).boundingRect(box, 0, text);
-        if (needed.width() <= room.width() && needed.height() <= room.height()) {
-            return {font, text, false, false};
+    // A bold text gives up its weight before it gives up its line.
+    QFont regular = base;
+    regular.setBold(false);
+    for (const QFont& face : {base, regular}) {
+        for (int pixels = largest; pixels >= kLeastReadablePixels; --pixels) {
+            const QFont font = sized(face, pixels);
+            const QRect needed = QFontMetrics(font).boundingRect(box, 0, text);
+            if (needed.width() <= room.width() && needed.height() <= room.height()) {
+                return {font, text, false, false};
+            }
+        }
+        if (!base.bold()) {
+            break;
         }
     }
     if (mayWrap) {

@@ -11,10 +11,10 @@ namespace trivanto {
 // The smallest font size in pixels a name or an answer is shrunk to.
 inline constexpr int kLeastReadablePixels = 8;
 
-// How a text is shown in a box of `room`: the font shrinks (down to the least readable size)
-// until the text fits on one line; if it never does, it wraps at the largest size whose lines
-// fit the box's height; only when that fails too is it elided, and the whole text becomes the
-// tooltip.
+// How a text is shown in a box of `room`: the font shrinks (down to the least readable size,
+// a bold one then once more without bold) until the text fits on one line; if it never does, it
+// wraps at the largest size whose lines fit the box's height; only when that fails too is it
+// elided, and the whole text becomes the tooltip.
 struct FittedText {
     QFont font;
     QString shown;  // the text itself, or its elided form

@@ -77,8 +77,8 @@ void TFlatButton::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
     painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const QRect box = rect().adjusted(kTextMargin, 2, -kTextMargin, -2);
     painter.drawText(box, Qt::AlignCenter | (m_wrapped ? Qt::TextWordWrap : 0), m_shown);
 }

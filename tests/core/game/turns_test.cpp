@@ -6,8 +6,8 @@ namespace trivanto {
 namespace {
 
 using gametest::estimationSlot;
-using gametest::jokerSlot;
 using gametest::GameFixture;
+using gametest::jokerSlot;
 using gametest::mcSlot;
 
 class Turns : public GameFixture {};
@@ -174,6 +174,7 @@ TEST_F(Turns, EnterGoesOnFromEveryResultScreen) {
     EXPECT_TRUE(engine->view().enterProceeds);
     EXPECT_TRUE(engine->resultKeyPressed(true));
     EXPECT_EQ(engine->state().QuestionNumber, 4);
+    random.push(1);  // the joker pays the bet once
     engine->EinsatzPruefen(QStringLiteral("10"));
     EXPECT_EQ(engine->view().screen, Screen::XJoker);
     EXPECT_FALSE(engine->resultKeyPressed(false));

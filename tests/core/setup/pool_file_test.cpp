@@ -15,29 +15,30 @@ namespace {
 
 struct PoolTextCase {
     const char* name;
-    std::vector<QuestionSlot> slots;
+    std::vector<QuestionSlot> questions;
 };
 
 QuestionSlot slot(QString question, QString a1 = QStringLiteral("one"),
                   QString a2 = QStringLiteral("two"), QString correct = QStringLiteral("1")) {
-    return {std::move(question), {std::move(a1), std::move(a2), QStringLiteral("three"),
-                                  QStringLiteral("four")}, std::move(correct)};
+    return {std::move(question),
+            {std::move(a1), std::move(a2), QStringLiteral("three"), QStringLiteral("four")},
+            std::move(correct)};
 }
 
 // What the general INI document writes for the same values, the way the pool used to be
 // written.
-QByteArray iniBytes(const std::vector<QuestionSlot>& slots) {
+QByteArray iniBytes(const std::vector<QuestionSlot>& list) {
     TIniDocument ini;
-    for (std::size_t c = 0; c < slots.size(); ++c) {
+    for (std::size_t c = 0; c < list.size(); ++c) {
         const QString section = QString::number(c + 1);
-        ini.WriteValue(section, QStringLiteral("0"), slots[c].question);
+        ini.WriteValue(section, QStringLiteral("0"), list[c].question);
         for (int k = 0; k < 4; ++k) {
             ini.WriteValue(section, QString::number(k + 1),
-                           slots[c].answers[static_cast<std::size_t>(k)]);
+                           list[c].answers[static_cast<std::size_t>(k)]);
         }
-        ini.WriteValue(section, QStringLiteral("5"), slots[c].correct);
+        ini.WriteValue(section, QStringLiteral("5"), list[c].correct);
     }
-    ini.WriteValue(QStringLiteral("BT"), QStringLiteral("HEADER"), QString::number(slots.size()));
+    ini.WriteValue(QStringLiteral("BT"), QStringLiteral("HEADER"), QString::number(list.size()));
     return ini.toBytes();
 }
 
@@ -45,12 +46,12 @@ class PoolFileTextBytes : public ::testing::TestWithParam<PoolTextCase> {};
 
 TEST_P(PoolFileTextBytes, EqualTheIniDocumentsBytes) {
     PoolFileText text;
-    for (const QuestionSlot& s : GetParam().slots) {
+    for (const QuestionSlot& s : GetParam().questions) {
         text.add(s);
     }
-    EXPECT_EQ(text.count(), static_cast<int>(GetParam().slots.size()));
+    EXPECT_EQ(text.count(), static_cast<int>(GetParam().questions.size()));
     const QByteArray bytes = text.finish();
-    EXPECT_EQ(bytes, iniBytes(GetParam().slots));
+    EXPECT_EQ(bytes, iniBytes(GetParam().questions));
     // The writer starts anew after finish().
     EXPECT_EQ(text.finish(), iniBytes({}));
 }
@@ -68,11 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
                      {slot(QStringLiteral("Year?"), QStringLiteral("1969"), QStringLiteral("ife")),
                       slot({}, {}, {}, {})}},
         PoolTextCase{"WesternEuropeanLettersAndUnknownCharacters",
-                     {slot(QStringLiteral("Größe in €?"), QStringLiteral("Ça"),
-                           QStringLiteral("Ω"), QStringLiteral("4"))}},
-        PoolTextCase{"LineBreaksBecomeBlanks",
-                     {slot(QStringLiteral("two\r\nlines"), QStringLiteral("a\nb"),
-                           QStringLiteral("c\rd"))}},
+                     {slot(QStringLiteral("Größe in €?"), QStringLiteral("Ça"), QStringLiteral("Ω"),
+                           QStringLiteral("4"))}},
+        PoolTextCase{
+            "LineBreaksBecomeBlanks",
+            {slot(QStringLiteral("two\r\nlines"), QStringLiteral("a\nb"), QStringLiteral("c\rd"))}},
         PoolTextCase{"EqualsAndBracketsInTexts",
                      {slot(QStringLiteral("[1]"), QStringLiteral("a=b"), QStringLiteral("="))}},
         PoolTextCase{"FullFieldsAndOverlongLines", {slot(kLong, kLong, kTooLong, kTooLong)}}),

@@ -279,6 +279,8 @@ TEST_F(Pool, UnwritablePoolCopyIsToldWhileTheGameGoesOn) {
     setup->categories().tickAll(1);
     // A folder in the copy's place: the copy cannot be written, the game needs it not.
     ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("fragen.tmp"))));
+    // Ten draws of the first text left, one joker on slot 1.
+    random.push({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
     ASSERT_EQ(start(QStringLiteral("10")), Outcome::Started);
     EXPECT_TRUE(engine->view().gameInProgress);
     const int before = static_cast<int>(dialog.requests().size());

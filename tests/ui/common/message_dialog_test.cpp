@@ -28,7 +28,7 @@ TEST_F(MessageDialogTest, LayoutFollowsTheTextWidth) {
         const char* hiddenPanel;
     };
     const Case cases[] = {
-        {{DialogMode::Notice, QStringLiteral("Do you want to save the current game?"), 237, false},
+        {{DialogMode::Notice, QStringLiteral("Short notice."), 237, false},
          328,
          305,
          54,

@@ -68,8 +68,7 @@ TEST_P(CatalogueMessagesInTheDialog, ShowTheirWholeText) {
     const ShownMessage& c = GetParam();
     MessageCatalogue catalogue;
     catalogue.apply(c.language);
-    QString text = catalogue.text(c.message.key) +
-                   QString::fromUtf16(c.message.appended);
+    QString text = catalogue.text(c.message.key) + QString::fromUtf16(c.message.appended);
     if (c.message.tail != Msg::Count) {
         text += catalogue.text(c.message.tail);
     }
@@ -99,7 +98,7 @@ TEST(MessageTextsBeyondTheCatalogue, NotFinishedNoticeAndTextsWiderThanTheScreen
         // Wider than any screen: it wraps, and the dialog grows.
         {QStringLiteral("A line that goes on and on. ").repeated(20), 237, false},
         // One word wider than the label: the label widens to it.
-        {QStringLiteral("Unreadable: ") + QString(60, QLatin1Char('W')) + QStringLiteral(".trv"),
+        {QStringLiteral("Unreadable: ") + QString(36, QLatin1Char('W')) + QStringLiteral(".trv"),
          300, true},
         // Markup and shortcut marks in data are shown as typed.
         {QStringLiteral("&<b>x</b> cannot be read."), 300, true},

@@ -20,6 +20,10 @@ QStringList labelTexts(QWidget& dialog) {
     for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
         texts << button->text();
     }
+    // Without the shortcut marks ("Datei&name:").
+    for (QString& text : texts) {
+        text.remove(QLatin1Char('&'));
+    }
     return texts;
 }
 

@@ -22,9 +22,9 @@ const QString kQuestion = QStringLiteral("Which of <i>these</i> is R&D?");
 const QString kAmpersandAnswer = QStringLiteral("Salt & Pepper");
 const QString kRightAnswer = QStringLiteral("&<u>right</u>");
 // 110 bytes, the most a field holds.
-const QString kLongAnswer =
-    QStringLiteral("A very long answer that fills every byte a field of a category file can hold, "
-                   "and a few words more to get there");
+const QString kLongAnswer = QStringLiteral(
+    "A very long answer that fills every byte a field of a category file can hold, "
+    "and a few words more to get there");
 
 // What a control shows: a plain label's text (the whole text of an elided one is its
 // tooltip), a button's text without shortcut marks.
@@ -42,9 +42,9 @@ void expectFits(QWidget* control) {
     EXPECT_TRUE(control->toolTip().isEmpty()) << "elided";
     if (auto* label = qobject_cast<QLabel*>(control)) {
         const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
-        const QRect needed = QFontMetrics(label->font())
-                                 .boundingRect(QRect(0, 0, label->width(), 10000), flags,
-                                               label->text());
+        const QRect needed =
+            QFontMetrics(label->font())
+                .boundingRect(QRect(0, 0, label->width(), 10000), flags, label->text());
         EXPECT_LE(needed.width(), label->width());
         EXPECT_LE(needed.height(), label->height());
     }
@@ -73,13 +73,13 @@ protected:
         data.QuestionsPerPlayer = 1;
         data.names = {kMarkupName, kWideName, {}, {}};
         data.pictures = {SeatPicture::builtIn(1), SeatPicture::builtIn(2), {}, {}};
-        GameQuestions list{
-            {kQuestion, {kAmpersandAnswer, kLongAnswer, kRightAnswer, QStringLiteral("d")},
-             QStringLiteral("3")},
-            {QStringLiteral("How many?"),
-             {QStringLiteral("10"), QStringLiteral("ife"), QStringLiteral("ife"),
-              QStringLiteral("ife")},
-             QStringLiteral("1")}};
+        GameQuestions list{{kQuestion,
+                            {kAmpersandAnswer, kLongAnswer, kRightAnswer, QStringLiteral("d")},
+                            QStringLiteral("3")},
+                           {QStringLiteral("How many?"),
+                            {QStringLiteral("10"), QStringLiteral("ife"), QStringLiteral("ife"),
+                             QStringLiteral("ife")},
+                            QStringLiteral("1")}};
         EXPECT_TRUE(engine->NeuesSpiel(data, std::move(list)));
     }
 
@@ -92,7 +92,9 @@ protected:
                 engine->proceed();
                 engine->EinsatzPruefen(QStringLiteral("10"));
             },
-            [this] { engine->SchaetzungAuswerten({QStringLiteral("9"), QStringLiteral("11")}); },
+            [this] {
+                engine->SchaetzungAuswerten({QStringLiteral("9"), QStringLiteral("11")});
+            },
             [this] { engine->proceed(); },
         };
         for (int i = 0; i <= static_cast<int>(screen); ++i) {
