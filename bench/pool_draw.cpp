@@ -118,6 +118,13 @@ struct Categories {
     }
 };
 
+// What every game start needs beside the files: the clock and the texts.
+struct Start {
+    NoWaitClock clock;
+    MessageCatalogue catalogue;
+    Start() { catalogue.SetEnglishTexts(); }
+};
+
 Categories& categories() {
     static Categories instance;
     return instance;
@@ -142,9 +149,8 @@ BENCHMARK(BM_ReadAllCategories)->Unit(benchmark::kMillisecond);
 
 void BM_BuildPool(benchmark::State& state) {
     auto& cats = categories();
-    NoWaitClock clock;
-    MessageCatalogue catalogue;
-    catalogue.SetEnglishTexts();
+    Start start;
+    auto& [clock, catalogue] = start;
     const QString poolFile = cats.dir.filePath(QStringLiteral("fragen.tmp"));
     for (auto _ : state) {
         const auto result = buildPool(clock, catalogue, cats.rows, poolFile);
@@ -155,9 +161,8 @@ BENCHMARK(BM_BuildPool)->Unit(benchmark::kMillisecond);
 
 void BM_DrawGame(benchmark::State& state) {
     auto& cats = categories();
-    NoWaitClock clock;
-    MessageCatalogue catalogue;
-    catalogue.SetEnglishTexts();
+    Start start;
+    auto& [clock, catalogue] = start;
     const auto built =
         buildPool(clock, catalogue, cats.rows, cats.dir.filePath(QStringLiteral("fragen.tmp")));
     SeededRandom random;
@@ -172,9 +177,8 @@ BENCHMARK(BM_DrawGame)->Unit(benchmark::kMillisecond);
 // turn within every iteration so that a change of the machine's speed touches both.
 void BM_GameStartVsRead(benchmark::State& state) {
     auto& cats = categories();
-    NoWaitClock clock;
-    MessageCatalogue catalogue;
-    catalogue.SetEnglishTexts();
+    Start start;
+    auto& [clock, catalogue] = start;
     const QString poolFile = cats.dir.filePath(QStringLiteral("fragen.tmp"));
     SeededRandom random;
     QuestionPoolBuilder builder(clock, catalogue);
@@ -211,9 +215,8 @@ BENCHMARK(BM_GameStartVsRead)->Unit(benchmark::kMillisecond);
 // frame): each category's step, and the last one with the draw and "game.log".
 void BM_LongestGameStartStep(benchmark::State& state) {
     auto& cats = categories();
-    NoWaitClock clock;
-    MessageCatalogue catalogue;
-    catalogue.SetEnglishTexts();
+    Start start;
+    auto& [clock, catalogue] = start;
     const QString poolFile = cats.dir.filePath(QStringLiteral("fragen.tmp"));
     const QString gameLog = cats.dir.filePath(QStringLiteral("game.log"));
     SeededRandom random;
@@ -238,9 +241,8 @@ BENCHMARK(BM_LongestGameStartStep)->Unit(benchmark::kMillisecond);
 // The plain-text copy written to disk, as the worker does it after the game has begun.
 void BM_WritePoolFile(benchmark::State& state) {
     auto& cats = categories();
-    NoWaitClock clock;
-    MessageCatalogue catalogue;
-    catalogue.SetEnglishTexts();
+    Start start;
+    auto& [clock, catalogue] = start;
     const auto built =
         buildPool(clock, catalogue, cats.rows, cats.dir.filePath(QStringLiteral("fragen.tmp")));
     PoolFileText text;
