@@ -1,7 +1,7 @@
 #include "ui/online/ras_form.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,9 +9,12 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <algorithm>
+#include <array>
 
 #include "core/net/connection_manager.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/t_eliding_combo_box.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_flat_edit.h"
 #include "ui/widgets/t_picture_button.h"
@@ -31,6 +34,9 @@ constexpr int kButtonTop = 330;
 constexpr int kButtonHeight = 26;
 constexpr int kButtonGap = 7;
 constexpr int kButtonWidth = (kWidth - 2 * kButtonGap) / 3;
+// Frame and padding of a button beside its caption, with a little air.
+constexpr int kButtonChrome = 18;
+constexpr int kSmallestButtonFontPx = 9;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font, QRect geometry) {
     QLabel* label = makePictureLabel(parent, QLatin1String(name), font);
@@ -44,6 +50,10 @@ TFlatButton* makeButton(QWidget* parent, const char* name, int slot) {
     button->setGeometry(kLeft + slot * (kButtonWidth + kButtonGap), kButtonTop, kButtonWidth,
                         kButtonHeight);
     return button;
+}
+
+int captionWidth(const QFont& font, const QAbstractButton* button) {
+    return QFontMetrics(font).horizontalAdvance(button->text()) + kButtonChrome;
 }
 
 }  // namespace
@@ -81,7 +91,7 @@ void TRASForm::buildControls() {
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     makeLabel(this, "Label2", Theme::bodyFont(), {kLeft, 124, kWidth, 18});
-    m_entries = new QComboBox(this);
+    m_entries = new TElidingComboBox(this);
     m_entries->setObjectName(QStringLiteral("lstentries"));
     m_entries->setGeometry(kLeft, 144, kWidth, kRowHeight);
     connect(m_entries, &QComboBox::activated, this, &TRASForm::lstentriesChange);
@@ -129,7 +139,48 @@ void TRASForm::buildControls() {
     setTabOrder(m_manually, m_cancel);
 }
 
+void TRASForm::placeButtons() {
+    const std::array<TFlatButton*, 3> row{m_connect, m_manually, m_cancel};
+    // Equal buttons while every caption fits one third of the row; otherwise each gets its
+    // caption's width and an equal share of what is left, in a smaller font if need be.
+    QFont font = Theme::bodyFont();
+    font.setBold(true);
+    const auto widths = [&row](const QFont& f) {
+        std::array<int, 3> needed{};
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            needed[i] = captionWidth(f, row[i]);
+        }
+        return needed;
+    };
+    const auto total = [](const std::array<int, 3>& needed) {
+        return needed[0] + needed[1] + needed[2];
+    };
+    const int room = kWidth - 2 * kButtonGap;
+    std::array<int, 3> needed = widths(font);
+    while (total(needed) > room && font.pixelSize() > kSmallestButtonFontPx) {
+        font.setPixelSize(font.pixelSize() - 1);
+        needed = widths(font);
+    }
+    if (*std::max_element(needed.begin(), needed.end()) <= kButtonWidth) {
+        needed.fill(kButtonWidth);
+    } else {
+        const int spare = std::max(0, room - total(needed));
+        for (int& width : needed) {
+            width += spare / 3;
+        }
+    }
+    int x = kLeft;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        // The last button ends where the row ends, whatever the rounding left over.
+        const int width = i + 1 == row.size() ? kLeft + kWidth - x : needed[i];
+        row[i]->setFont(font);
+        row[i]->setGeometry(x, kButtonTop, width, kButtonHeight);
+        x += width + kButtonGap;
+    }
+}
+
 void TRASForm::open() {
+    placeButtons();  // the captions are in the program's language by now
     render();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());

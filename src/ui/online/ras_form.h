@@ -2,7 +2,6 @@
 
 #include "ui/widgets/t_shaped_form.h"
 
-class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QTreeWidget;
@@ -10,6 +9,7 @@ class QTreeWidget;
 namespace trivanto {
 
 class ConnectionManager;
+class TElidingComboBox;
 class TFlatButton;
 class TFlatEdit;
 class TPictureButton;
@@ -38,6 +38,7 @@ protected:
 private:
     void buildControls();
     void open();
+    void placeButtons();
     void renderEntries();
     void renderStatus();
     void renderConnections();
@@ -49,7 +50,7 @@ private:
     void Button3Click();      // the close icon
 
     ConnectionManager& m_manager;
-    QComboBox* m_entries = nullptr;
+    TElidingComboBox* m_entries = nullptr;
     TFlatEdit* m_userName = nullptr;
     TFlatEdit* m_password = nullptr;
     QPlainTextEdit* m_status = nullptr;
