@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMovie>
+#include <QSignalSpy>
 
 #include "core/app/first_start.h"
 #include "core/app/help_viewer.h"
@@ -174,6 +176,43 @@ TEST_F(MainFormTest, BannerIsShownWhenReadableAndOtherwiseLeftEmpty) {
         EXPECT_EQ(!banner->pixmap().isNull(), c.shown);
         EXPECT_TRUE(dialog.empty());
     }
+}
+
+// A GIF of two 1 x 1 frames (white, then black, 1/50 s each) that plays only once on its own.
+QByteArray twoFrameGif() {
+    // Graphic control (delay 1/50 s), the frame at 0, 0, and its one pixel, LZW-coded.
+    const auto frame = [](char lzw) {
+        return QByteArray(
+                   "\x21\xf9\x04\x00\x02\x00\x00\x00"
+                   "\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+                   "\x02\x02",
+                   20) +
+               lzw + QByteArray("\x01\x00", 2);
+    };
+    const QByteArray screen(
+        "GIF89a\x01\x00\x01\x00\x80\x00\x00"  // 1 x 1, two colours
+        "\xff\xff\xff\x00\x00\x00",
+        19);
+    return screen + frame('\x44') + frame('\x4c') + ';';
+}
+
+TEST_F(MainFormTest, AnAnimatedBannerPlaysInALoop) {
+    QFile file(filePath(progDir(), QStringLiteral("banner.dat")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(twoFrameGif());
+    file.close();
+    auto form = makeForm();
+    QMovie* movie = control<QLabel>(form.get(), "Banner")->movie();
+    ASSERT_NE(movie, nullptr);
+    EXPECT_EQ(movie->frameCount(), 2);
+    EXPECT_EQ(movie->state(), QMovie::Running);
+    EXPECT_EQ(movie->scaledSize(), QSize(133, 90));
+    // Its own count says once; the banner starts it again whenever it ends.
+    QSignalSpy frames(movie, &QMovie::frameChanged);
+    while (frames.count() < 5 && frames.wait(2000)) {
+    }
+    EXPECT_GE(frames.count(), 5);
+    EXPECT_EQ(movie->state(), QMovie::Running);
 }
 
 TEST_F(MainFormTest, WebButtonOpensOurAddress) {
