@@ -151,6 +151,24 @@ TEST_F(RasFormTest, AFailedDialShowsTheReasonInRedAndTheWindowStaysUntilClosed) 
     EXPECT_EQ(outcome, std::optional<bool>(false));
 }
 
+// Enter in a field connects; on a focused button it presses that button.
+TEST_F(RasFormTest, EnterConnectsFromTheFieldsAndPressesAFocusedButton) {
+    openWindow();
+    QTest::keyClick(control("txtPassword"), Qt::Key_Return);
+    online.backend.settle();
+    ASSERT_EQ(online.backend.dials().size(), 1);
+    EXPECT_EQ(online.backend.dials().first().entryName, QStringLiteral("Home"));
+
+    button("FlatButton2")->setFocus();
+    fake.dialog.pushAnswer(AnswerNo);
+    QTest::keyClick(button("FlatButton2"), Qt::Key_Enter);
+    online.backend.settle();
+    EXPECT_EQ(online.backend.dials().size(), 1);
+    ASSERT_EQ(fake.dialog.requests().size(), 1u);
+    EXPECT_EQ(fake.dialog.last().text, fake.catalogue.text(Msg::MsgAskConnected));
+    EXPECT_EQ(outcome, std::optional<bool>(false));
+}
+
 // Escape is the close icon: it closes the window even while a dial runs.
 TEST_F(RasFormTest, EscapeClosesTheWindowEvenDuringADial) {
     openWindow();
