@@ -4,14 +4,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimeZone>
-#include <algorithm>
 #include <cstdio>
 
 #include "category_dump.h"
-#include "category_rules.h"
+#include "core/common/whole_file.h"
+#include "core/questions/category_checks.h"
+#include "core/questions/category_source.h"
+#include "core/questions/category_title.h"
 #include "core/questions/question_file.h"
-#include "file_check.h"
-#include "source_question.h"
 
 namespace trivanto::cat {
 namespace {
@@ -26,12 +26,63 @@ QDateTime saveMoment() {
     return QDateTime::currentDateTime();
 }
 
-QString titleFromOutput(const QString& output) {
-    QString name = QFileInfo(output).fileName();
-    if (name.endsWith(QStringLiteral(".trv"), Qt::CaseInsensitive)) {
-        name.chop(4);
+// "FILE:LINE: text", or "FILE: text" without a line.
+QString located(const QString& file, int line, const QString& text) {
+    const QString name = QDir::toNativeSeparators(file);
+    if (line > 0) {
+        return QStringLiteral("%1:%2: %3").arg(name).arg(line).arg(text);
     }
-    return name;
+    return QStringLiteral("%1: %2").arg(name, text);
+}
+
+QString titleProblem(const QString& title) {
+    const QString what = QStringLiteral("the category title (the output file name)");
+    switch (checkCategoryTitle(title)) {
+        case TitleVerdict::Valid:
+            return {};
+        case TitleVerdict::Empty:
+            return QStringLiteral("the output file name gives an empty category title");
+        case TitleVerdict::ForbiddenCharacter:
+            return what + QStringLiteral(" holds one of \\ / : * \" < > |");
+        case TitleVerdict::ControlCharacter:
+            return what + QStringLiteral(" holds a control character");
+        case TitleVerdict::NotCodePage:
+            return what + QStringLiteral(" holds characters Windows-1252 lacks");
+        case TitleVerdict::TooLong:
+            return what + QStringLiteral(" is too long: at most %1 characters").arg(kFieldCapacity);
+        case TitleVerdict::Hidden:
+            return what + QStringLiteral(" begins with \".\", which hides the file");
+    }
+    return {};
+}
+
+// A category file as read for check and export; prints why when it cannot be read.
+std::optional<TQuestionFile> readCategory(const QString& path) {
+    Result<TQuestionFile> read = ReadQuestionFile(path);
+    if (!read.ok()) {
+        // The error names the file already.
+        printError(read.error());
+        return std::nullopt;
+    }
+    return std::move(read).value();
+}
+
+// Prints the check's findings of a category file; true when one of them is a problem.
+bool printFindings(const QString& path, const TQuestionFile& file) {
+    bool problems = false;
+    const qint64 size = QFileInfo(path).size();
+    if (size != kQuestionFileSize) {
+        printError(located(path, 0,
+                           QStringLiteral("is %1 bytes long, a category file has exactly %2")
+                               .arg(size)
+                               .arg(kQuestionFileSize)));
+        problems = true;
+    }
+    for (const CategoryFinding& f : checkCategoryRecord(file)) {
+        printError(located(path, 0, findingText(f, FindingPlace::RecordSlots)));
+        problems = problems || !f.advice();
+    }
+    return problems;
 }
 
 }  // namespace
@@ -47,51 +98,42 @@ void printError(const QString& line) {
 }
 
 int runDump(const QString& path) {
-    const auto read = ReadQuestionFile(path);
-    if (!read.ok()) {
-        printError(read.error());
+    const std::optional<TQuestionFile> file = readCategory(path);
+    if (!file) {
         return kExitProblems;
     }
-    printOut(dumpCategory(*read));
+    printOut(dumpCategory(*file));
     return kExitOk;
 }
 
 int runBuild(const QString& source, const QString& output) {
-    const QString suffix = QFileInfo(source).suffix().toLower();
-    if (suffix != QStringLiteral("json") && suffix != QStringLiteral("csv")) {
-        printError(
-            formatProblem(source, {0, QStringLiteral("unknown source type, use .json or .csv")}));
+    const std::optional<SourceFormat> format = sourceFormatOf(source);
+    if (!format) {
+        printError(located(source, 0, QStringLiteral("unknown source type, use .json or .csv")));
         return kExitProblems;
     }
-    const FileBytes input = readWholeFile(source);
-    if (!input.error.isEmpty()) {
-        printError(input.error);
+    const Result<QByteArray> input = readWholeFile(source);
+    if (!input) {
+        printError(input.error());
         return kExitProblems;
     }
-    const ParsedSource parsed = suffix == QStringLiteral("json") ? parseJsonSource(input.bytes)
-                                                                 : parseCsvSource(input.bytes);
-    Problems problems = parsed.problems;
-    // After a fatal parse error (nothing read) the question rules have nothing to say.
-    if (problems.empty() || !parsed.questions.empty()) {
-        for (Problem& p : checkSourceQuestions(parsed.questions)) {
-            problems.push_back(std::move(p));
-        }
+    const ParsedSource parsed = parseCategorySource(*input, *format);
+    bool refused = false;
+    for (const SourceProblem& p : reviewSource(parsed, true)) {
+        printError(located(source, p.line, p.text));
+        refused = refused || !p.advice;
     }
-    std::stable_sort(problems.begin(), problems.end(),
-                     [](const Problem& a, const Problem& b) { return a.line < b.line; });
-    const QString title = titleFromOutput(output);
+    const QString title = categoryTitleOfFileName(QFileInfo(output).fileName());
     if (const QString problem = titleProblem(title); !problem.isEmpty()) {
-        problems.push_back({0, problem});
+        printError(located(output, 0, problem));
+        refused = true;
     }
-    if (!problems.empty()) {
-        for (const Problem& p : problems) {
-            printError(formatProblem(p.line == 0 ? output : source, p));
-        }
+    if (refused) {
         return kExitProblems;
     }
     const Status written =
         WriteQuestionFile(output, buildCategory(parsed.questions, title, saveMoment()));
-    if (!written.ok()) {
+    if (!written) {
         printError(written.error());
         return kExitProblems;
     }
@@ -101,12 +143,32 @@ int runBuild(const QString& source, const QString& output) {
 int runCheck(const QStringList& paths) {
     int status = kExitOk;
     for (const QString& path : paths) {
-        for (const Problem& p : checkCategoryFile(path)) {
-            printError(formatProblem(path, p));
+        const std::optional<TQuestionFile> file = readCategory(path);
+        if (!file || printFindings(path, *file)) {
             status = kExitProblems;
         }
     }
     return status;
+}
+
+int runExport(const QString& path, const QString& output) {
+    const std::optional<SourceFormat> format = sourceFormatOf(output);
+    if (!format) {
+        printError(located(output, 0, QStringLiteral("unknown source type, use .json or .csv")));
+        return kExitProblems;
+    }
+    const std::optional<TQuestionFile> file = readCategory(path);
+    if (!file) {
+        return kExitProblems;
+    }
+    // Written even when the category has problems: they are easiest to mend in the source.
+    const Status written =
+        writeWholeFile(output, writeCategorySource(categoryQuestions(*file), *format));
+    if (!written) {
+        printError(written.error());
+        return kExitProblems;
+    }
+    return printFindings(path, *file) ? kExitProblems : kExitOk;
 }
 
 }  // namespace trivanto::cat

@@ -14,6 +14,7 @@ inline constexpr int kExitUsage = 2;
 int runDump(const QString& path);
 int runBuild(const QString& source, const QString& output);
 int runCheck(const QStringList& paths);
+int runExport(const QString& path, const QString& output);
 
 // Output helpers: UTF-8 to stdout / one line to stderr.
 void printOut(const QByteArray& utf8);

@@ -5,11 +5,11 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <type_traits>
 
+#include "core/common/whole_file.h"
 #include "core/text/cp1252.h"
 
 namespace trivanto {
@@ -193,24 +193,7 @@ Result<TQuestionFile> ReadQuestionFile(const QString& path) {
 }
 
 Status WriteQuestionFile(const QString& path, const TQuestionFile& file) {
-    QSaveFile out(path);
-    const auto fail = [&](const QString& what) {
-        return Status::failure(QStringLiteral("%1: %2: %3")
-                                   .arg(QDir::toNativeSeparators(path), what, out.errorString()));
-    };
-    if (!out.open(QIODevice::WriteOnly)) {
-        return fail(QStringLiteral("cannot be created"));
-    }
-    if (out.write(questionFileToBytes(file)) != kQuestionFileSize) {
-        // The reason first: cancelling replaces it with its own.
-        const Status failed = fail(QStringLiteral("cannot be written"));
-        out.cancelWriting();
-        return failed;
-    }
-    if (!out.commit()) {
-        return fail(QStringLiteral("cannot be saved"));
-    }
-    return Status::success();
+    return writeWholeFile(path, questionFileToBytes(file));
 }
 
 }  // namespace trivanto

@@ -5,9 +5,9 @@
 #include <QRegularExpression>
 #include <cmath>
 
-#include "source_question.h"
+#include "core/questions/category_source.h"
 
-namespace trivanto::cat {
+namespace trivanto {
 namespace {
 
 int lineAt(const QByteArray& bytes, qsizetype offset) {
@@ -80,8 +80,8 @@ QString wholeNumberText(const QJsonValue& value) {
     return {};
 }
 
-void readQuestion(const QJsonObject& object, SourceQuestion& q, Problems& problems) {
-    const auto problem = [&](const QString& text) { problems.push_back({q.line, text}); };
+void readQuestion(const QJsonObject& object, PlainQuestion& q, SourceProblems& problems) {
+    const auto problem = [&](const QString& text) { problems.push_back({q.position, text}); };
     static const QStringList known = {QStringLiteral("question"), QStringLiteral("answers"),
                                       QStringLiteral("correct"), QStringLiteral("estimate")};
     for (const QString& key : object.keys()) {
@@ -99,12 +99,15 @@ void readQuestion(const QJsonObject& object, SourceQuestion& q, Problems& proble
     const bool hasAnswers = object.contains(QStringLiteral("answers"));
     const bool hasCorrect = object.contains(QStringLiteral("correct"));
     if (object.contains(QStringLiteral("estimate"))) {
-        q.estimation = true;
+        q.kind = QuestionKind::Estimation;
         if (hasAnswers || hasCorrect) {
             problem(QStringLiteral("an estimation question has no \"answers\" or \"correct\""));
         }
-        q.estimate = wholeNumberText(object.value(QStringLiteral("estimate")));
-        if (q.estimate.isEmpty()) {
+        const QString marker = QLatin1String(kEstimationMarker);
+        q.answers = {wholeNumberText(object.value(QStringLiteral("estimate"))), marker, marker,
+                     marker};
+        q.correct = QStringLiteral("1");
+        if (q.answers[0].isEmpty()) {
             problem(QStringLiteral("\"estimate\" is not a whole number"));
             q.correctParsed = false;
         }
@@ -130,11 +133,85 @@ void readQuestion(const QJsonObject& object, SourceQuestion& q, Problems& proble
         problem(QStringLiteral("\"correct\" must be a number from 1 to 4"));
         q.correctParsed = false;
     } else {
-        q.correct = int(c);
+        q.correct = QString::number(int(c));
     }
 }
 
+QString jsonString(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 2);
+    out += QLatin1Char('"');
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+            case u'"':
+                out += QStringLiteral("\\\"");
+                break;
+            case u'\\':
+                out += QStringLiteral("\\\\");
+                break;
+            case u'\b':
+                out += QStringLiteral("\\b");
+                break;
+            case u'\f':
+                out += QStringLiteral("\\f");
+                break;
+            case u'\n':
+                out += QStringLiteral("\\n");
+                break;
+            case u'\r':
+                out += QStringLiteral("\\r");
+                break;
+            case u'\t':
+                out += QStringLiteral("\\t");
+                break;
+            default:
+                if (c.unicode() < 0x20) {
+                    out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+                } else {
+                    out += c;
+                }
+        }
+    }
+    out += QLatin1Char('"');
+    return out;
+}
+
+// A whole number is written as a JSON number when that reads back as the same text ("007"
+// and anything that is no number at all stay texts).
+QString jsonNumberOrString(const QString& text) {
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (ok && text.size() <= 15 && QString::number(value) == text) {
+        return text;
+    }
+    return jsonString(text);
+}
+
 }  // namespace
+
+QByteArray writeJsonSource(std::span<const PlainQuestion> questions) {
+    QString out = QStringLiteral("[\n");
+    for (size_t i = 0; i < questions.size(); ++i) {
+        const PlainQuestion& q = questions[i];
+        out += QStringLiteral("{\"question\": ") + jsonString(q.question);
+        if (q.kind == QuestionKind::Estimation) {
+            out += QStringLiteral(", \"estimate\": ") + jsonNumberOrString(q.answers[0]);
+        } else {
+            QStringList answers;
+            for (const QString& answer : q.answers) {
+                answers.append(jsonString(answer));
+            }
+            out += QStringLiteral(", \"answers\": [") + answers.join(QStringLiteral(", ")) +
+                   QStringLiteral("], \"correct\": ");
+            const bool plainNumber = q.correct.size() == 1 && q.correct[0] >= QLatin1Char('1') &&
+                                     q.correct[0] <= QLatin1Char('4');
+            out += plainNumber ? q.correct : jsonString(q.correct);
+        }
+        out += i + 1 < questions.size() ? QStringLiteral("},\n") : QStringLiteral("}\n");
+    }
+    out += QStringLiteral("]\n");
+    return out.toUtf8();
+}
 
 ParsedSource parseJsonSource(const QByteArray& raw) {
     ParsedSource result;
@@ -160,11 +237,11 @@ ParsedSource parseJsonSource(const QByteArray& raw) {
     const QJsonArray array = doc.array();
     const std::vector<int> lines = elementLines(bytes);
     for (qsizetype i = 0; i < array.size(); ++i) {
-        SourceQuestion q;
-        q.line = size_t(i) < lines.size() ? lines[size_t(i)] : 1;
+        PlainQuestion q;
+        q.position = size_t(i) < lines.size() ? lines[size_t(i)] : 1;
         if (!array[i].isObject()) {
             result.problems.push_back(
-                {q.line, QStringLiteral("a question must be an object {...}")});
+                {q.position, QStringLiteral("a question must be an object {...}")});
             continue;
         }
         readQuestion(array[i].toObject(), q, result.problems);
@@ -173,4 +250,4 @@ ParsedSource parseJsonSource(const QByteArray& raw) {
     return result;
 }
 
-}  // namespace trivanto::cat
+}  // namespace trivanto

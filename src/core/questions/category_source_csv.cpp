@@ -1,8 +1,9 @@
 #include <QRegularExpression>
+#include <QStringList>
 
-#include "source_question.h"
+#include "core/questions/category_source.h"
 
-namespace trivanto::cat {
+namespace trivanto {
 namespace {
 
 struct Record {
@@ -12,7 +13,7 @@ struct Record {
 
 // RFC 4180: fields separated by ",", records by CRLF or LF, a quoted field may hold commas,
 // line breaks and doubled quotes. Returns false with a problem on malformed quoting.
-bool splitRecords(const QString& text, std::vector<Record>& records, Problem& problem) {
+bool splitRecords(const QString& text, std::vector<Record>& records, SourceProblem& problem) {
     int line = 1;
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -86,17 +87,20 @@ const QStringList kHeader = {QStringLiteral("question"), QStringLiteral("answer1
                              QStringLiteral("answer2"),  QStringLiteral("answer3"),
                              QStringLiteral("answer4"),  QStringLiteral("correct")};
 
-void readRow(const Record& record, SourceQuestion& q, Problems& problems) {
-    const auto problem = [&](const QString& text) { problems.push_back({q.line, text}); };
+void readRow(const Record& record, PlainQuestion& q, SourceProblems& problems) {
+    const auto problem = [&](const QString& text) { problems.push_back({q.position, text}); };
     q.question = record.fields[0];
     const QString correct = record.fields[5].trimmed();
     if (correct.compare(QStringLiteral("estimate"), Qt::CaseInsensitive) == 0) {
-        q.estimation = true;
-        q.estimate = record.fields[1].trimmed();
+        q.kind = QuestionKind::Estimation;
+        const QString marker = QLatin1String(kEstimationMarker);
+        q.answers = {record.fields[1].trimmed(), marker, marker, marker};
+        q.correct = QStringLiteral("1");
         static const QRegularExpression digits(QStringLiteral("^-?[0-9]+$"));
-        if (!digits.match(q.estimate).hasMatch()) {
-            problem(
-                QStringLiteral("estimate \"%1\" in answer1 is not a whole number").arg(q.estimate));
+        if (!digits.match(q.answers[0]).hasMatch()) {
+            problem(QStringLiteral("estimate \"%1\" in answer1 is not a whole number")
+                        .arg(q.answers[0]));
+            q.correctParsed = false;
         }
         for (int i = 2; i <= 4; ++i) {
             if (!record.fields[i].isEmpty()) {
@@ -114,11 +118,41 @@ void readRow(const Record& record, SourceQuestion& q, Problems& problems) {
         problem(QStringLiteral("correct \"%1\" must be 1 to 4, or \"estimate\"").arg(correct));
         q.correctParsed = false;
     } else {
-        q.correct = number;
+        q.correct = correct;
     }
 }
 
+QString csvField(const QString& text) {
+    const bool quoted = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+                        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+    if (!quoted) {
+        return text;
+    }
+    QString doubled = text;
+    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + doubled + QLatin1Char('"');
+}
+
 }  // namespace
+
+QByteArray writeCsvSource(std::span<const PlainQuestion> questions) {
+    const QString lineEnd = QStringLiteral("\r\n");
+    QString out = kHeader.join(QLatin1Char(',')) + lineEnd;
+    for (const PlainQuestion& q : questions) {
+        QStringList fields{csvField(q.question)};
+        if (q.kind == QuestionKind::Estimation) {
+            fields << csvField(q.answers[0]) << QString() << QString() << QString()
+                   << QStringLiteral("estimate");
+        } else {
+            for (const QString& answer : q.answers) {
+                fields << csvField(answer);
+            }
+            fields << csvField(q.correct);
+        }
+        out += fields.join(QLatin1Char(',')) + lineEnd;
+    }
+    return out.toUtf8();
+}
 
 ParsedSource parseCsvSource(const QByteArray& bytes) {
     ParsedSource result;
@@ -129,7 +163,7 @@ ParsedSource parseCsvSource(const QByteArray& bytes) {
         return result;
     }
     std::vector<Record> records;
-    Problem problem;
+    SourceProblem problem;
     if (!splitRecords(text, records, problem)) {
         result.problems.push_back(problem);
         return result;
@@ -147,11 +181,11 @@ ParsedSource parseCsvSource(const QByteArray& bytes) {
         return result;
     }
     for (size_t r = 1; r < records.size(); ++r) {
-        SourceQuestion q;
-        q.line = records[r].line;
+        PlainQuestion q;
+        q.position = records[r].line;
         if (records[r].fields.size() != kHeader.size()) {
             result.problems.push_back(
-                {q.line,
+                {q.position,
                  QStringLiteral("expected 6 fields, found %1").arg(records[r].fields.size())});
             continue;
         }
@@ -161,4 +195,4 @@ ParsedSource parseCsvSource(const QByteArray& bytes) {
     return result;
 }
 
-}  // namespace trivanto::cat
+}  // namespace trivanto

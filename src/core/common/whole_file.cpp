@@ -1,0 +1,53 @@
+#include "core/common/whole_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace trivanto {
+
+Result<QByteArray> readWholeFile(const QString& path) {
+    const QString name = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return Status::failure(QStringLiteral("%1: no such file").arg(name));
+    }
+    if (info.isDir()) {
+        return Status::failure(QStringLiteral("%1: is a folder, not a file").arg(name));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Status::failure(
+            QStringLiteral("%1: cannot be opened: %2").arg(name, file.errorString()));
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return Status::failure(
+            QStringLiteral("%1: cannot be read: %2").arg(name, file.errorString()));
+    }
+    return bytes;
+}
+
+Status writeWholeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile out(path);
+    const auto fail = [&](const QString& what) {
+        return Status::failure(QStringLiteral("%1: %2: %3")
+                                   .arg(QDir::toNativeSeparators(path), what, out.errorString()));
+    };
+    if (!out.open(QIODevice::WriteOnly)) {
+        return fail(QStringLiteral("cannot be created"));
+    }
+    if (out.write(bytes) != bytes.size()) {
+        // The reason first: cancelling replaces it with its own.
+        const Status failed = fail(QStringLiteral("cannot be written"));
+        out.cancelWriting();
+        return failed;
+    }
+    if (!out.commit()) {
+        return fail(QStringLiteral("cannot be saved"));
+    }
+    return Status::success();
+}
+
+}  // namespace trivanto

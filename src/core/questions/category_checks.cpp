@@ -1,0 +1,215 @@
+#include "core/questions/category_checks.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <algorithm>
+
+#include "core/text/cp1252.h"
+
+namespace trivanto {
+namespace {
+
+bool isMarker(const QString& text) {
+    return text == QLatin1String(kEstimationMarker) || text == QLatin1String(kJokerMarker);
+}
+
+bool isValidCorrect(const QString& correct) {
+    return correct.size() == 1 && correct[0] >= QLatin1Char('1') && correct[0] <= QLatin1Char('4');
+}
+
+// Texts that differ only in case and spacing look the same to players.
+QString foldedText(const QString& text) {
+    return text.simplified().toCaseFolded();
+}
+
+class FindingSink {
+public:
+    explicit FindingSink(CategoryFindings& out) : m_out(out) {}
+    void add(CheckKind kind, int position, int field = -1, int number = 0, QString value = {}) {
+        m_out.push_back({kind, position, field, false, number, std::move(value)});
+    }
+
+private:
+    CategoryFindings& m_out;
+};
+
+void checkTextFit(const QString& text, int position, int field, FindingSink& sink) {
+    if (!isCp1252(text)) {
+        for (const char32_t c : text.toUcs4()) {
+            const QString one = QString::fromUcs4(&c, 1);
+            if (!isCp1252(one)) {
+                sink.add(CheckKind::TextNotCodePage, position, field, 0, one);
+                return;
+            }
+        }
+    }
+    const qsizetype bytes = toCp1252(text).size();
+    if (bytes > kFieldCapacity) {
+        sink.add(CheckKind::TextTooLong, position, field, int(bytes));
+    }
+}
+
+void checkAnswers(const PlainQuestion& q, bool textFit, FindingSink& sink) {
+    for (int i = 0; i < 4; ++i) {
+        const QString& answer = q.answers[size_t(i)];
+        if (q.answersParsed && answer.trimmed().isEmpty()) {
+            sink.add(CheckKind::AnswerEmpty, q.position, i + 1);
+        }
+        if (textFit) {
+            checkTextFit(answer, q.position, i + 1, sink);
+        }
+    }
+    if (isMarker(q.answers[1])) {
+        sink.add(CheckKind::AnswerIsMarker, q.position, 2, 0, q.answers[1]);
+    }
+    for (int j = 1; j < 4; ++j) {
+        const QString later = foldedText(q.answers[size_t(j)]);
+        for (int i = 0; i < j && !later.isEmpty(); ++i) {
+            if (foldedText(q.answers[size_t(i)]) == later) {
+                sink.add(CheckKind::SameAnswers, q.position, j + 1, i + 1);
+                break;
+            }
+        }
+    }
+}
+
+void checkEstimation(const PlainQuestion& q, FindingSink& sink) {
+    if (q.correctParsed && !isEstimateValue(q.answers[0])) {
+        sink.add(CheckKind::EstimateValue, q.position, 1, 0, q.answers[0]);
+    }
+    for (int i = 2; i < 4; ++i) {
+        if (q.answers[size_t(i)] != QLatin1String(kEstimationMarker)) {
+            sink.add(CheckKind::EstimationMarker, q.position, i + 1);
+        }
+    }
+}
+
+// Length byte and code page of one stored field.
+void checkStoredField(const TQuestionField& field, bool scrambled, int slot, int index,
+                      bool inHeader, CategoryFindings& out) {
+    if (field[0] > kFieldCapacity) {
+        out.push_back({CheckKind::StoredLengthInvalid, slot, index, inHeader, field[0], {}});
+    }
+    for (const char byte : LoadFieldBytes(field, scrambled)) {
+        if (!isCp1252Byte(quint8(byte))) {
+            out.push_back({CheckKind::StoredByteInvalid, slot, index, inHeader, quint8(byte), {}});
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+bool isAdvice(CheckKind kind) {
+    return kind == CheckKind::SimilarQuestion || kind == CheckKind::SameAnswers ||
+           kind == CheckKind::AnswerSpread;
+}
+
+bool isEstimateValue(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+$"));
+    return text.size() <= 9 && number.match(text).hasMatch();
+}
+
+CategoryFindings checkQuestions(std::span<const PlainQuestion> questions, bool textFit) {
+    CategoryFindings out;
+    FindingSink sink(out);
+    QHash<QByteArray, int> exact;  // the question as stored -> first position
+    QHash<QString, int> folded;    // the question as players see it -> first position
+    exact.reserve(qsizetype(questions.size()));
+    folded.reserve(qsizetype(questions.size()));
+    std::array<int, 4> rightAt{};
+    bool anyMultipleChoice = false;
+    for (const PlainQuestion& q : questions) {
+        if (q.kind == QuestionKind::Joker) {
+            sink.add(CheckKind::Joker, q.position);
+            continue;
+        }
+        if (q.question.trimmed().isEmpty()) {
+            if (q.questionParsed) {
+                sink.add(CheckKind::QuestionEmpty, q.position, 0);
+            }
+        } else {
+            const QByteArray stored = toCp1252(q.question).left(kFieldCapacity);
+            if (const auto same = exact.constFind(stored); same != exact.constEnd()) {
+                sink.add(CheckKind::DuplicateQuestion, q.position, 0, same.value());
+            } else {
+                exact.insert(stored, q.position);
+                const QString key = foldedText(q.question);
+                if (const auto like = folded.constFind(key); like != folded.constEnd()) {
+                    sink.add(CheckKind::SimilarQuestion, q.position, 0, like.value());
+                } else {
+                    folded.insert(key, q.position);
+                }
+            }
+        }
+        if (textFit) {
+            checkTextFit(q.question, q.position, 0, sink);
+        }
+        const bool estimation = q.kind == QuestionKind::Estimation;
+        if (estimation) {
+            checkEstimation(q, sink);
+        } else {
+            checkAnswers(q, textFit, sink);
+        }
+        if (!q.correctParsed) {
+            continue;
+        }
+        if (!isValidCorrect(q.correct)) {
+            sink.add(CheckKind::CorrectInvalid, q.position, FieldCorrect, 0, q.correct);
+        } else if (!estimation) {
+            ++rightAt[size_t(q.correct[0].unicode() - u'1')];
+            anyMultipleChoice = true;
+        }
+    }
+    const auto [fewest, most] = std::minmax_element(rightAt.begin(), rightAt.end());
+    if (anyMultipleChoice && *most - *fewest > 1) {
+        sink.add(CheckKind::AnswerSpread, 0, -1, 0,
+                 QStringLiteral("%1/%2/%3/%4")
+                     .arg(rightAt[0])
+                     .arg(rightAt[1])
+                     .arg(rightAt[2])
+                     .arg(rightAt[3]));
+    }
+    return out;
+}
+
+CategoryFindings checkCategoryRecord(const TQuestionFile& file) {
+    CategoryFindings out;
+    for (int f = 0; f < kFieldsPerEntry; ++f) {
+        checkStoredField(file.entries[0].fields[size_t(f)], false, 0, f, true, out);
+    }
+    int lastUsed = 0;
+    for (int s = 1; s <= kSlotCount; ++s) {
+        if (file.entries[size_t(s)].fields[FieldQuestion][0] > 0) {
+            lastUsed = s;
+        }
+    }
+    const int count = CountQuestions(file);
+    std::vector<PlainQuestion> questions;
+    questions.reserve(size_t(lastUsed));
+    for (int s = 1; s <= lastUsed; ++s) {
+        const TQuestionEntry& entry = file.entries[size_t(s)];
+        if (entry.fields[FieldQuestion][0] == 0) {
+            out.push_back({CheckKind::Gap, s, -1, false, count, QString::number(lastUsed)});
+            continue;
+        }
+        for (int f = 0; f < kFieldsPerEntry; ++f) {
+            checkStoredField(entry.fields[size_t(f)], f != FieldCorrect, s, f, false, out);
+        }
+        questions.push_back(plainQuestionOf(entry, s));
+    }
+    for (CategoryFinding& finding : checkQuestions(questions, false)) {
+        out.push_back(std::move(finding));
+    }
+    // Problems slot by slot, the header first; advice after them.
+    std::stable_sort(out.begin(), out.end(),
+                     [](const CategoryFinding& a, const CategoryFinding& b) {
+                         if (a.advice() != b.advice()) {
+                             return b.advice();
+                         }
+                         return a.position < b.position;
+                     });
+    return out;
+}
+
+}  // namespace trivanto
