@@ -177,6 +177,44 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgGameListUnwritable, u"Trivanto konnte die Fragen des neuen Spiels nicht speichern: "},
     {Msg::MsgPoolFileUnwritable,
      u"Trivanto konnte die Textkopie des Fragenpools nicht schreiben; das Spiel geht weiter: "},
+    {Msg::MsgAskSaveChanges,
+     u"Die angezeigte Frage enthält Änderungen, die noch nicht gespeichert sind. Möchten Sie sie "
+     u"speichern?"},
+    {Msg::MsgAnswerIsMarker,
+     u"Die zweite Antwort darf nicht \"ife\" oder \"joker\" lauten: Daran erkennt das Spiel "
+     u"Schätzfragen und Joker."},
+    {Msg::MsgQuestionDuplicate,
+     u"Diese Rubrik enthält dieselbe Frage bereits. Bitte ändern Sie den Text der Frage."},
+    {Msg::MsgCategoryTitleUnusable,
+     u"Dieser Titel eignet sich nicht für eine Rubrik: Er darf nicht mit einem Punkt beginnen, "
+     u"keine Steuerzeichen oder Zeichen außerhalb des westeuropäischen Alphabets enthalten und "
+     u"höchstens 110 Zeichen lang sein."},
+    {Msg::MsgCategoryWriteFailed, u"Trivanto konnte die Rubrikdatei nicht speichern: "},
+    {Msg::MsgImportProblems,
+     u"Diese Datei kann erst importiert werden, wenn diese Fehler behoben sind:"},
+    {Msg::MsgExportFailed, u"Trivanto konnte die Rubrik nicht exportieren: "},
+    {Msg::MsgCheckNoQuestions, u"Die Rubrik enthält keine Fragen"},
+    {Msg::MsgCheckQuestionEmpty, u"die Frage hat keinen Text"},
+    {Msg::MsgCheckSameQuestion, u"dieselbe Frage wie Datensatz "},
+    {Msg::MsgCheckSimilarQuestion, u"fast dieselbe Frage wie Datensatz "},
+    {Msg::MsgCheckEstimateValue,
+     u"die Antwort einer Schätzfrage muss eine ganze Zahl mit höchstens 9 Zeichen sein"},
+    {Msg::MsgCheckEstimationMarkers,
+     u"eine Schätzfrage, deren Antworten 3 und 4 nicht \"ife\" lauten"},
+    {Msg::MsgCheckAnswerEmpty, u"kein Text in Antwort "},
+    {Msg::MsgCheckAnswerIsMarker,
+     u"Antwort 2 lautet \"ife\" oder \"joker\"; das hält das Spiel für eine Markierung"},
+    {Msg::MsgCheckNoRightAnswer, u"keine richtige Antwort gewählt"},
+    {Msg::MsgCheckJoker, u"ein Joker, der nur in die Fragen eines Spiels gehört"},
+    {Msg::MsgCheckNotCodePage,
+     u"ein Zeichen, das eine Rubrik nicht speichern kann, gespeichert als \"?\": "},
+    {Msg::MsgCheckTooLong, u"ein Text mit mehr als 110 Zeichen, der Rest wird abgeschnitten"},
+    {Msg::MsgCheckGap,
+     u"leer, aber es folgen weitere Fragen; die letzte davon erreicht das Spiel nie"},
+    {Msg::MsgCheckSameAnswers, u"zwei Antworten mit demselben Text: "},
+    {Msg::MsgCheckAnswerSpread,
+     u"Die richtigen Antworten sind ungleich verteilt; so oft sind die Antworten 1/2/3/4 "
+     u"richtig: "},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

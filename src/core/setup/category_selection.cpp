@@ -6,6 +6,7 @@
 #include "core/app/message_dialog.h"
 #include "core/lang/message_catalogue.h"
 #include "core/lang/message_shapes.h"
+#include "core/questions/category_files.h"
 #include "core/questions/question_file.h"
 
 namespace trivanto {
@@ -54,8 +55,7 @@ void CategorySelection::reportUnreadable(const QString& path) {
 void CategorySelection::build(const QString& progDir, int playerCount) {
     m_rows.clear();
     // Unreadable files stay in the listing so the count names them instead of hiding them.
-    const QStringList files =
-        QDir(progDir).entryList({QStringLiteral("*.trv")}, QDir::Files, QDir::Name);
+    const QStringList files = categoryFileNames(progDir);
     if (files.isEmpty()) {
         const MessageShape shape = messageShape(Msg::MsgNoQuestionFiles);
         m_dialog.notice(m_catalogue.text(Msg::MsgNoQuestionFiles), shape.width, shape.wordWrap);
