@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
+#include <utility>
 
 #include "core/text/cp1252.h"
 
@@ -201,14 +202,15 @@ CategoryFindings checkCategoryRecord(const TQuestionFile& file) {
     for (CategoryFinding& finding : checkQuestions(questions, false)) {
         out.push_back(std::move(finding));
     }
-    // Problems slot by slot, the header first; advice after them.
-    std::stable_sort(out.begin(), out.end(),
-                     [](const CategoryFinding& a, const CategoryFinding& b) {
-                         if (a.advice() != b.advice()) {
-                             return b.advice();
-                         }
-                         return a.position < b.position;
-                     });
+    // Problems slot by slot, the header first; then advice slot by slot, the advice on the
+    // whole category last.
+    const auto order = [](const CategoryFinding& f) {
+        const int position = f.advice() && f.position == 0 ? kSlotCount + 1 : f.position;
+        return std::pair(f.advice(), position);
+    };
+    std::stable_sort(
+        out.begin(), out.end(),
+        [&](const CategoryFinding& a, const CategoryFinding& b) { return order(a) < order(b); });
     return out;
 }
 
