@@ -374,13 +374,16 @@ bool QuestionEditor::importSource(const QString& sourcePath, const QString& titl
 }
 
 bool QuestionEditor::exportSource(const QString& targetPath) {
+    if (m_currentSlot == 0) {
+        return false;
+    }
     const std::optional<SourceFormat> format = sourceFormatOf(targetPath);
     if (!format) {
         showMessage(messages::kExportFailed,
                     QFileInfo(targetPath).fileName() + QStringLiteral(": use .json or .csv"));
         return false;
     }
-    if (m_currentSlot == 0 || !confirmLeave()) {
+    if (!confirmLeave()) {
         return false;
     }
     const Status written = writeWholeFile(targetPath, writeCategorySource(m_slots, *format));

@@ -63,11 +63,14 @@ void checkAnswers(const PlainQuestion& q, bool textFit, FindingSink& sink) {
     if (isMarker(q.answers[1])) {
         sink.add(CheckKind::AnswerIsMarker, q.position, 2, 0, q.answers[1]);
     }
-    for (int j = 1; j < 4; ++j) {
-        const QString later = foldedText(q.answers[size_t(j)]);
-        for (int i = 0; i < j && !later.isEmpty(); ++i) {
-            if (foldedText(q.answers[size_t(i)]) == later) {
-                sink.add(CheckKind::SameAnswers, q.position, j + 1, i + 1);
+    std::array<QString, 4> folded;
+    for (size_t i = 0; i < 4; ++i) {
+        folded[i] = foldedText(q.answers[i]);
+    }
+    for (size_t j = 1; j < 4; ++j) {
+        for (size_t i = 0; i < j && !folded[j].isEmpty(); ++i) {
+            if (folded[i] == folded[j]) {
+                sink.add(CheckKind::SameAnswers, q.position, int(j) + 1, int(i) + 1);
                 break;
             }
         }
