@@ -7,23 +7,6 @@
 
 using namespace trivanto;
 
-namespace {
-
-bool same(const std::vector<PlainQuestion>& a, const std::vector<PlainQuestion>& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i].kind != b[i].kind || a[i].question != b[i].question ||
-            a[i].answers != b[i].answers || a[i].correct != b[i].correct) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
     for (const SourceFormat format : {SourceFormat::Json, SourceFormat::Csv}) {
@@ -33,12 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         const TQuestionFile file = buildCategory(parsed.questions, QStringLiteral("fuzz"), {});
         const std::vector<PlainQuestion> stored = categoryQuestions(file);
-        if (!same(parsed.questions, stored)) {
+        if (!sameContent(parsed.questions, stored)) {
             std::abort();  // a clean source lost something on the way into the file
         }
         for (const SourceFormat out : {SourceFormat::Json, SourceFormat::Csv}) {
             const ParsedSource again = parseCategorySource(writeCategorySource(stored, out), out);
-            if (!again.problems.empty() || !same(stored, again.questions)) {
+            if (!again.problems.empty() || !sameContent(stored, again.questions)) {
                 std::abort();  // the writer gave a source that does not read back the same
             }
         }

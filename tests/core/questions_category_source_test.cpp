@@ -36,10 +36,8 @@ void expectSameQuestions(const std::vector<PlainQuestion>& actual,
                          const std::vector<PlainQuestion>& expected, const char* what) {
     ASSERT_EQ(actual.size(), expected.size()) << what;
     for (size_t i = 0; i < actual.size(); ++i) {
-        EXPECT_EQ(actual[i].kind, expected[i].kind) << what << " " << i;
-        EXPECT_EQ(actual[i].question, expected[i].question) << what << " " << i;
-        EXPECT_EQ(actual[i].answers, expected[i].answers) << what << " " << i;
-        EXPECT_EQ(actual[i].correct, expected[i].correct) << what << " " << i;
+        EXPECT_TRUE(sameContent(actual[i], expected[i]))
+            << what << " " << i << ": " << actual[i].question.toStdString();
     }
 }
 

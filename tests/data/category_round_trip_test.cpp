@@ -11,20 +11,17 @@
 namespace trivanto {
 namespace {
 
-bool sameQuestions(const std::vector<PlainQuestion>& a, const std::vector<PlainQuestion>& b,
-                   QString* where) {
+// Where two lists of questions first differ; empty when they hold the same questions.
+QString firstDifference(const std::vector<PlainQuestion>& a, const std::vector<PlainQuestion>& b) {
     if (a.size() != b.size()) {
-        *where = QStringLiteral("%1 questions instead of %2").arg(b.size()).arg(a.size());
-        return false;
+        return QStringLiteral("%1 questions instead of %2").arg(b.size()).arg(a.size());
     }
     for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i].kind != b[i].kind || a[i].question != b[i].question ||
-            a[i].answers != b[i].answers || a[i].correct != b[i].correct) {
-            *where = QStringLiteral("question %1 \"%2\"").arg(i + 1).arg(a[i].question);
-            return false;
+        if (!sameContent(a[i], b[i])) {
+            return QStringLiteral("question %1 \"%2\"").arg(i + 1).arg(a[i].question);
         }
     }
-    return true;
+    return {};
 }
 
 class CategoryRoundTrip : public ::testing::TestWithParam<const char*> {};
@@ -44,15 +41,12 @@ TEST_P(CategoryRoundTrip, SourcesComeBackFromTheirCategoryFiles) {
         ASSERT_TRUE(parsed.problems.empty());
         const TQuestionFile file =
             buildCategory(parsed.questions, QFileInfo(name).completeBaseName(), QDateTime());
-        QString where;
-        EXPECT_TRUE(sameQuestions(parsed.questions, categoryQuestions(file), &where))
-            << where.toStdString();
+        EXPECT_EQ(firstDifference(parsed.questions, categoryQuestions(file)), QString());
         for (const SourceFormat out : {SourceFormat::Json, SourceFormat::Csv}) {
             const ParsedSource again =
                 parseCategorySource(writeCategorySource(categoryQuestions(file), out), out);
             EXPECT_TRUE(again.problems.empty());
-            EXPECT_TRUE(sameQuestions(parsed.questions, again.questions, &where))
-                << where.toStdString();
+            EXPECT_EQ(firstDifference(parsed.questions, again.questions), QString());
         }
     }
 }

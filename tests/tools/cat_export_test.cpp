@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <QDir>
-#include <QFileInfo>
 
 #include "cat_runner.h"
 
@@ -79,34 +77,6 @@ TEST(CatExport, ADamagedCategoryIsExportedWholeAndItsProblemsListed) {
     EXPECT_TRUE(again.err.contains(QStringLiteral("mend.json:2: ")));
     EXPECT_TRUE(again.err.contains(QStringLiteral("mend.json:3: answer 2 \"joker\"")));
     EXPECT_FALSE(again.err.contains(QStringLiteral("mend.json:4: "))) << again.err.toStdString();
-}
-
-TEST(CatExport, DamagedInvocationsFailWithOneLine) {
-    TempFolder folder;
-    folder.write(QStringLiteral("Short.trv"), QByteArray(100, '\0'));
-    folder.write(QStringLiteral("Ok.trv"), LayoutWriter().bytes());
-    QDir(folder.dir()).mkdir(QStringLiteral("taken.json"));
-    struct InvocationCase {
-        const char* name;
-        QStringList args;
-        int exitCode;
-        const char* mentions;
-    };
-    const InvocationCase cases[] = {
-        {"short file", {"export", "Short.trv", "-o", "x.json"}, 1, "Short.trv"},
-        {"missing file", {"export", "None.trv", "-o", "x.json"}, 1, "None.trv"},
-        {"unknown output type", {"export", "Ok.trv", "-o", "x.txt"}, 1, "x.txt"},
-        {"output is a folder", {"export", "Ok.trv", "-o", "taken.json"}, 1, "taken.json"},
-        {"no -o", {"export", "Ok.trv"}, 2, "export"},
-    };
-    for (const auto& c : cases) {
-        const CatResult r = runCat(c.args, folder.dir());
-        EXPECT_EQ(r.exitCode, c.exitCode) << c.name;
-        EXPECT_EQ(r.errLines().size(), 1) << c.name << ": " << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.mentions)))
-            << c.name << ": " << r.err.toStdString();
-    }
-    EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("x.json"))));
 }
 
 TEST(CatCheckNotes, AdviceIsPrintedButIsNoProblem) {

@@ -1,6 +1,19 @@
 #include "core/questions/plain_question.h"
 
+#include <algorithm>
+
 namespace trivanto {
+
+bool sameContent(const PlainQuestion& a, const PlainQuestion& b) {
+    return a.kind == b.kind && a.question == b.question && a.answers == b.answers &&
+           a.correct == b.correct;
+}
+
+bool sameContent(std::span<const PlainQuestion> a, std::span<const PlainQuestion> b) {
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](const PlainQuestion& x, const PlainQuestion& y) { return sameContent(x, y); });
+}
 
 PlainQuestion plainQuestionOf(const TQuestionEntry& entry, int slot) {
     const QuestionSlot stored = loadSlot(entry);

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <span>
 
 #include "core/questions/question_file.h"
 
@@ -20,6 +21,10 @@ struct PlainQuestion {
     bool answersParsed = true;
     bool correctParsed = true;
 };
+
+// The same question, wherever it stands: kind, texts and right answer.
+bool sameContent(const PlainQuestion& a, const PlainQuestion& b);
+bool sameContent(std::span<const PlainQuestion> a, std::span<const PlainQuestion> b);
 
 // A used slot in plain text, its kind told by answer 2 (slot number as position).
 PlainQuestion plainQuestionOf(const TQuestionEntry& entry, int slot);

@@ -196,6 +196,8 @@ TEST(CatBuild, RefusesWhatCheckWouldReportNamingFileAndLine) {
 TEST(CatBuild, DamagedInvocationsFailWithOneLine) {
     TempFolder folder;
     folder.write(QStringLiteral("ok.json"), "[" + mc("Q") + "]");
+    folder.write(QStringLiteral("Short.trv"), QByteArray(100, '\0'));
+    folder.write(QStringLiteral("Ok.trv"), LayoutWriter().bytes());
     QDir(folder.dir()).mkdir(QStringLiteral("dir.json"));
     struct InvocationCase {
         const char* name;
@@ -215,6 +217,11 @@ TEST(CatBuild, DamagedInvocationsFailWithOneLine) {
         {"unknown command", {"make", "ok.json"}, 2, "make"},
         {"dump without file", {"dump"}, 2, "dump"},
         {"check without file", {"check"}, 2, "check"},
+        {"export of a short file", {"export", "Short.trv", "-o", "x.json"}, 1, "Short.trv"},
+        {"export of a missing file", {"export", "None.trv", "-o", "x.json"}, 1, "None.trv"},
+        {"export to an unknown type", {"export", "Ok.trv", "-o", "x.txt"}, 1, "x.txt"},
+        {"export onto a folder", {"export", "Ok.trv", "-o", "dir.json"}, 1, "dir.json"},
+        {"export without -o", {"export", "Ok.trv"}, 2, "export"},
     };
     for (const auto& c : cases) {
         const CatResult r = runCat(c.args, folder.dir());
@@ -224,6 +231,7 @@ TEST(CatBuild, DamagedInvocationsFailWithOneLine) {
             << c.name << ": " << r.err.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("X.trv"))));
+    EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("x.json"))));
 }
 
 TEST(CatBuild, HelpPrintsUsage) {
