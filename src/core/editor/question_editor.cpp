@@ -317,7 +317,7 @@ bool QuestionEditor::newCategory(const QString& title) {
 
 bool QuestionEditor::openCategory(const QString& fileName) {
     const QString path = filePath(m_services.progDir, fileName);
-    const QuestionFileReadResult read = ReadQuestionFile(path);
+    const Result<TQuestionFile> read = ReadQuestionFile(path);
     if (!read.ok()) {
         showMessage(messages::kCategoryUnreadable, fileName);
         return false;
@@ -325,7 +325,7 @@ bool QuestionEditor::openCategory(const QString& fileName) {
     if (!confirmLeave()) {
         return false;
     }
-    takeCategory(normalised(read.file), categoryTitleOfFileName(fileName), path);
+    takeCategory(normalised(*read), categoryTitleOfFileName(fileName), path);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cat_runner.h"
+#include "runner.h"
 
 namespace trivanto::test {
 namespace {

@@ -474,7 +474,7 @@ TEST_F(Editor, OpeningCloseUpsGapsAndCutsOverlongLengths) {
     file.entries[2] = TQuestionEntry{};             // a gap the game would stumble over
     file.entries[4].fields[FieldAnswer3][0] = 200;  // a length byte beyond the field
     StoreField(file.entries[7].fields[FieldAnswer1], QStringLiteral("left over"), true);
-    ASSERT_TRUE(WriteQuestionFile(path(QStringLiteral("Gappy")), file));
+    ASSERT_TRUE(WriteQuestionFile(path(QStringLiteral("Gappy")), file).ok());
     open(QStringLiteral("Gappy"));
     EXPECT_EQ(editor->QuestionCount(), 3);
     EXPECT_FALSE(editor->hasUnsavedChanges());

@@ -58,16 +58,18 @@ protected:
         return QDir(dir.path()).filePath(title + QStringLiteral(".trv"));
     }
     void writeCategory(const QString& title, const std::vector<PlainQuestion>& questions) {
-        ASSERT_TRUE(WriteQuestionFile(path(title), buildCategory(questions, title, clock.now())));
+        const Status written =
+            WriteQuestionFile(path(title), buildCategory(questions, title, clock.now()));
+        ASSERT_TRUE(written.ok()) << written.error().toStdString();
     }
     QByteArray fileBytes(const QString& title) const {
         QFile file(path(title));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     TQuestionFile readBack(const QString& title) const {
-        const QuestionFileReadResult read = ReadQuestionFile(path(title));
-        EXPECT_TRUE(read.ok()) << read.error.toStdString();
-        return read.file;
+        const Result<TQuestionFile> read = ReadQuestionFile(path(title));
+        EXPECT_TRUE(read.ok()) << read.error().toStdString();
+        return read.ok() ? *read : TQuestionFile{};
     }
     std::vector<PlainQuestion> storedQuestions(const QString& title) const {
         return categoryQuestions(readBack(title));
