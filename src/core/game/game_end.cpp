@@ -58,4 +58,18 @@ void GameEngine::SpielEnde() {
     emit changed();
 }
 
+bool GameEngine::submitOffered() const {
+    return m_phase == GamePhase::GameOver && m_view.panel == SidePanel::PanelOnlineupdate &&
+           m_view.submitVisible && m_state.UploadAllowed;
+}
+
+void GameEngine::hideUploadOffer() {
+    if (m_view.panel != SidePanel::PanelOnlineupdate) {
+        return;
+    }
+    showPanel(SidePanel::None);
+    m_view.submitVisible = false;
+    emit changed();
+}
+
 }  // namespace trivanto

@@ -70,6 +70,10 @@ public:
     bool resultKeyPressed(bool enter);
 
     void SpielEnde();
+    // The end panel offers to send the finished game to the top fifty (not for a loaded game).
+    bool submitOffered() const;
+    // The game's result has been sent: the end panel and its button go.
+    void hideUploadOffer();
 
     // A modal question is open over the game: the countdown stands still until the last hold
     // is released, so no time runs out behind the dialog.

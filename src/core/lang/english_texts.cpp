@@ -204,6 +204,8 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgCheckSameAnswers, u"two answers with the same text: "},
     {Msg::MsgCheckAnswerSpread,
      u"The right answers are unevenly spread; answers 1/2/3/4 are right this often: "},
+    {Msg::MsgScoreRefused, u"not accepted by the server"},
+    {Msg::MsgScoreServerBusy, u"server busy, please try again later"},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

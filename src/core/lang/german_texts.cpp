@@ -215,6 +215,8 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgCheckAnswerSpread,
      u"Die richtigen Antworten sind ungleich verteilt; so oft sind die Antworten 1/2/3/4 "
      u"richtig: "},
+    {Msg::MsgScoreRefused, u"vom Server nicht angenommen"},
+    {Msg::MsgScoreServerBusy, u"Server ausgelastet, bitte später erneut senden"},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

@@ -140,6 +140,8 @@ constexpr const char* kKeyNames[] = {
     "MsgCheckGap",
     "MsgCheckSameAnswers",
     "MsgCheckAnswerSpread",
+    "MsgScoreRefused",
+    "MsgScoreServerBusy",
 };
 
 static_assert(std::size(kKeyNames) == static_cast<std::size_t>(kMsgCount), "one name per key");

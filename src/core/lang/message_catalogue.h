@@ -138,6 +138,8 @@ enum class Msg {
     MsgCheckGap,
     MsgCheckSameAnswers,
     MsgCheckAnswerSpread,
+    MsgScoreRefused,
+    MsgScoreServerBusy,
     Count
 };
 

@@ -69,6 +69,14 @@ void LocalTopTen::writeSlot(int n, const TopTenSlot& s) {
     m_settings.setString(key(n, "Time"), s.time);
 }
 
+void LocalTopTen::clear(const QString& emptyName) {
+    for (int n = 1; n <= kSlots; ++n) {
+        writeSlot(n, {emptyName, QStringLiteral("-"), QStringLiteral("00.00.00"),
+                      QStringLiteral("00:00:00")});
+    }
+    m_settings.sync();
+}
+
 int LocalTopTen::HighscoreBerechnen(const QString& name, qint32 score, const QDateTime& at) {
     int rank = kSlots + 1;
     for (int n = 1; n <= kSlots; ++n) {

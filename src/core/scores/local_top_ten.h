@@ -32,6 +32,9 @@ public:
     // A result equal to an existing one goes above it.
     int HighscoreBerechnen(const QString& name, qint32 score, const QDateTime& at);
 
+    // Empties every slot: `emptyName`, "00.00.00", "00:00:00" and "-".
+    void clear(const QString& emptyName);
+
     TopTenSlot slot(int n) const;
     // True when slot n holds no result: its money is "-", missing or not a whole number.
     bool isEmptySlot(int n) const;

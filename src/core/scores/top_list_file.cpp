@@ -125,7 +125,8 @@ Status TTopListFile::Save(const TTopListEntryList& entries) const {
 
 std::optional<QDateTime> TTopListFile::lastWriteTime() const {
     const QFileInfo info(m_fileName);
-    if (!info.exists()) {
+    // A folder of that name is no copy of the list.
+    if (!info.isFile()) {
         return std::nullopt;
     }
     return info.lastModified();

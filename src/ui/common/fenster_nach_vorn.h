@@ -11,9 +11,9 @@ namespace trivanto {
 // The windows that are brought forward in front of the main window, in the order they are
 // raised; the last one raised ends on top, so an open message dialog always stays in front.
 enum class FrontWindow {
-    Onlineupdate,
-    Onlinehighscore,
-    OnlineUpload,
+    Onlineupdate,     // TOnlineupdateForm
+    Bestenliste,      // TBestenlisteForm, the high-score window
+    Onlinehighscore,  // TOnlinehighscoreForm, the upload wizard
     Editor,
     Spieler,
     Warten,

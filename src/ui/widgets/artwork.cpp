@@ -147,4 +147,9 @@ QIcon programIcon() {
     return icon;
 }
 
+QPixmap wizardSidePicture(QSize size) {
+    return cachedPixmap(QStringLiteral("wizard/%1x%2").arg(size.width()).arg(size.height()),
+                        [=] { return painting::wizardSide(size); });
+}
+
 }  // namespace trivanto::artwork

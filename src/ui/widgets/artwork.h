@@ -76,6 +76,9 @@ QPixmap flagPicture(int index);  // null outside 0..5
 inline constexpr QSize kBannerSize{133, 90};
 QPixmap bannerPicture(Language language = Language::Englisch);
 
+// The side picture the wizards share (globe and trophy on a violet column), any size.
+QPixmap wizardSidePicture(QSize size);
+
 // The program icon at 16, 32, 48 and 256 pixels, and one square picture of it.
 QIcon programIcon();
 QPixmap programIconPicture(int size = 32);

@@ -61,6 +61,7 @@ QImage flag(int index);
 // The two lines under the logo are in the build's language.
 QImage banner(const QString& line1, const QString& line2);
 QImage programIcon(int size);
+QImage wizardSide(QSize size);
 
 // The game's name in gold lettering with a glow, centred in the box.
 void drawLogo(QPainter& painter, const QRectF& box, double pixelSize);

@@ -110,7 +110,7 @@ bool TShapedForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TShapedForm::showModal() {
+void TShapedForm::showModal(const std::function<void()>& shown) {
     // Modality takes effect only when a window is shown: one already up is shown again.
     if (windowModality() != Qt::ApplicationModal) {
         if (isVisible()) {
@@ -123,6 +123,9 @@ void TShapedForm::showModal() {
     show();
     raise();
     activateWindow();
+    if (shown && isVisible()) {
+        shown();
+    }
     if (isVisible()) {
         loop.exec(QEventLoop::DialogExec);
     }

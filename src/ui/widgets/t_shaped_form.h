@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "ui/widgets/artwork.h"
@@ -36,8 +37,10 @@ public:
     void setTakesKeysFirst(bool takesKeys);
     bool takesKeysFirst() const { return m_takesKeys; }
 
-    // Shows the form application-modal and returns when it is hidden or closed.
-    void showModal();
+    // Shows the form application-modal and returns when it is hidden or closed. `shown` runs
+    // once the form is on screen, before the modal loop: a window that asks a question as it
+    // opens asks it in front of itself.
+    void showModal(const std::function<void()>& shown = {});
 
 signals:
     // Emitted by the default formKeyPress.

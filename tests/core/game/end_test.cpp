@@ -98,11 +98,24 @@ TEST_F(GameEnd, NegativeResultEntersAnEmptyListAtTheTop) {
 TEST_F(GameEnd, LoadedGameOffersNoUploadButEntersTheTopTen) {
     playAll(1, 10, std::vector<std::pair<const char*, bool>>(10, {"1", true}));
     EXPECT_TRUE(engine->view().submitVisible);
+    EXPECT_TRUE(engine->submitOffered());
     engine->setUploadAllowed(false);
     engine->SpielEnde();
     EXPECT_EQ(engine->view().endPanelText, msg(Msg::MsgSavedGameNoTransfer));
     EXPECT_FALSE(engine->view().submitVisible);
+    EXPECT_FALSE(engine->submitOffered());
     EXPECT_EQ(topMoney(2), QStringLiteral("2020"));
+}
+
+TEST_F(GameEnd, ASentResultTakesTheOfferAway) {
+    EXPECT_FALSE(engine->submitOffered()) << "no game, nothing to send";
+    playAll(1, 10, std::vector<std::pair<const char*, bool>>(10, {"1", true}));
+    ASSERT_TRUE(engine->submitOffered());
+    engine->hideUploadOffer();
+    EXPECT_EQ(engine->view().panel, SidePanel::None);
+    EXPECT_FALSE(engine->view().submitVisible);
+    EXPECT_FALSE(engine->submitOffered());
+    EXPECT_EQ(engine->view().screen, Screen::XEnde) << "the end screen stays";
 }
 
 TEST_F(GameEnd, ThirtyPerPlayerUsesTheDecimalConstant) {
