@@ -16,15 +16,12 @@
 #include <optional>
 
 #include "core/common/file_path.h"
-#include "core/net/connection_manager.h"
-#include "core/net/online_state.h"
 #include "core/scores/hall_of_fame.h"
 #include "core/scores/score_upload.h"
 #include "core/scores/top_list.h"
+#include "support/fake_online_services.h"
 #include "support/fake_services.h"
 #include "support/loopback_http_server.h"
-#include "support/recording_plain_message_box.h"
-#include "support/scripted_connection_backend.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/scores/bestenliste_form.h"
 #include "ui/scores/onlinehighscore_form.h"
@@ -34,24 +31,32 @@ namespace trivanto {
 // The high-score window and the upload wizard on fakes, wired to each other as the program
 // wires them but without modal loops: the wizard opened from the high-score window shows,
 // and the high-score window goes on when the wizard hides. The top-list server is a loopback
-// server with scripted replies; the system has one active connection unless a test says
-// otherwise, and its answers wait for backend.settle().
+// server with scripted replies, the update server (for the banner) another one that answers
+// 404; the system has one active connection unless a test says otherwise, and its answers
+// wait for backend.settle().
 class ScoresFixture : public ::testing::Test {
 protected:
     explicit ScoresFixture(Language language = Language::Englisch)
         : fakes(dir.filePath(QStringLiteral("prog")), dir.filePath(QStringLiteral("win")),
                 language),
-          language(language) {}
+          language(language) {
+        // The banner is fetched from the update server: one on loopback, never the real one.
+        fakes.catalogue = MessageCatalogue(QStringLiteral("127.0.0.1:%1").arg(updateServer.port()));
+        fakes.catalogue.apply(language);
+        LoopbackReply missing;
+        missing.status = 404;
+        missing.reason = "Not Found";
+        updateServer.setReply(missing);
+    }
 
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         QDir(dir.path()).mkpath(QStringLiteral("prog"));
-        network.setProxy(QNetworkProxy::NoProxy);
         topList = std::make_unique<TTopList>(network, fakes.clock, topListPath());
         topList->setURL(server.url(QStringLiteral("/orvalquest/top50")));
         hallOfFame = std::make_unique<HallOfFame>(fakes.services(), *topList);
         upload = std::make_unique<ScoreUpload>(fakes.services(), *topList, winners, *hallOfFame,
-                                               connections);
+                                               onlineServices);
         upload->setEndPanelHider([this] { ++endPanelHidden; });
         bestenliste = std::make_unique<TBestenlisteForm>(fakes.services(), *hallOfFame,
                                                          [this] { ++infoShown; });
@@ -209,15 +214,15 @@ protected:
     }
 
     QTemporaryDir dir;
+    LoopbackHttpServer updateServer;
     FakeServices fakes;
     Language language;
-    QNetworkAccessManager network;
     LoopbackHttpServer server;
-    ScriptedConnectionBackend backend;
-    OnlineState online;
-    RecordingPlainMessageBox plain;
-    ConnectionManager connections{backend,      online, fakes.clock,
-                                  fakes.dialog, plain,  fakes.catalogue};
+    FakeOnlineServices online{fakes};
+    OnlineServices onlineServices = online.services();
+    QNetworkAccessManager& network = online.network;
+    ScriptedConnectionBackend& backend = online.backend;
+    ConnectionManager& connections = online.manager;
     WinnersList winners;
     std::unique_ptr<TTopList> topList;
     std::unique_ptr<HallOfFame> hallOfFame;

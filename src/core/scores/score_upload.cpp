@@ -8,6 +8,7 @@
 #include "core/net/connection_manager.h"
 #include "core/scores/hall_of_fame.h"
 #include "core/scores/top_list.h"
+#include "core/update/banner_update.h"
 
 namespace trivanto {
 
@@ -18,13 +19,13 @@ constexpr int kListPlaces = 50;
 }  // namespace
 
 ScoreUpload::ScoreUpload(const Services& services, TTopList& topList, WinnersList& winners,
-                         HallOfFame& hallOfFame, ConnectionManager& connections, QObject* parent)
+                         HallOfFame& hallOfFame, const OnlineServices& online, QObject* parent)
     : QObject(parent),
       m_services(services),
       m_topList(topList),
       m_winners(winners),
       m_hallOfFame(hallOfFame),
-      m_connections(connections) {
+      m_online(online) {
     reset();
 }
 
@@ -215,7 +216,7 @@ void ScoreUpload::startConnecting() {
     m_busy = true;
     m_view.proceedEnabled = false;
     emit changed();
-    m_connections.EnsureOnline(guarded([this](bool online) { connected(online); }));
+    m_online.connections.EnsureOnline(guarded([this](bool online) { connected(online); }));
 }
 
 void ScoreUpload::connected(bool online) {
@@ -228,7 +229,9 @@ void ScoreUpload::connected(bool online) {
     }
     m_view.page = UploadPage::online;
     emit changed();
-    // Place of the banner update, which starts here unless it runs or has succeeded.
+    // Now that a connection is there, the banner gets its chance too (it declines while one
+    // runs or once one has succeeded).
+    m_online.banner.BannerUpdate();
     m_nextWinner = 0;
     sendNext();
 }
@@ -303,7 +306,7 @@ void ScoreUpload::listFetched(TTopListResult result) {
 
 void ScoreUpload::askDisconnect() {
     if (m_services.dialog.question(text(Msg::MsgAskDisconnect), 235, false) == AnswerYes) {
-        m_connections.hangUpAndCheck(guarded([this] { finish(); }));
+        m_online.connections.hangUpAndCheck(guarded([this] { finish(); }));
         return;
     }
     finish();

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "core/app/online_services.h"
 #include "core/app/services.h"
 #include "core/game/game_types.h"
 #include "core/scores/top_list_protocol.h"
@@ -12,7 +13,6 @@
 
 namespace trivanto {
 
-class ConnectionManager;
 class HallOfFame;
 class TTopList;
 
@@ -52,8 +52,8 @@ struct ScoreUploadView {
 };
 
 // The upload wizard's rules: sends the winners of the finished game to the weekly top fifty
-// and fetches the list into toplist.dat, through the connection manager and the shared
-// TTopList. Every network step ends in a continuation; while one runs the wizard is busy and
+// and fetches the list into toplist.dat, through the program's connection manager and the
+// shared TTopList. Every network step ends in a continuation; while one runs the wizard is busy and
 // Proceed is off. Messages go through the message dialog with the catalogue's texts.
 class ScoreUpload final : public QObject {
     Q_OBJECT
@@ -63,7 +63,7 @@ public:
 
     // `winners` is the game's winners list, which the wizard reads and completes.
     ScoreUpload(const Services& services, TTopList& topList, WinnersList& winners,
-                HallOfFame& hallOfFame, ConnectionManager& connections, QObject* parent = nullptr);
+                HallOfFame& hallOfFame, const OnlineServices& online, QObject* parent = nullptr);
     ~ScoreUpload() override;
 
     // Hides the main window's offer to send the game once it has been sent.
@@ -129,7 +129,7 @@ private:
     TTopList& m_topList;
     WinnersList& m_winners;
     HallOfFame& m_hallOfFame;
-    ConnectionManager& m_connections;
+    OnlineServices m_online;
     std::function<void()> m_hideEndPanel;
 
     ScoreUploadView m_view;

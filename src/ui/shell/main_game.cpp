@@ -13,7 +13,6 @@ MainGame::MainGame(TMainForm& main, GameEngine& engine, NewGameSetup& setup, QOb
     : QObject(parent), m_main(main), m_engine(engine), m_setup(setup) {
     m_board = new TGameBoard(m_engine);
     main.attachBoard(m_board);
-    m_board->setSubmitAction([this] { m_main.NochNichtFertig(); });
     connect(&m_engine, &GameEngine::changed, this, &MainGame::renderFrame);
     renderFrame();
 

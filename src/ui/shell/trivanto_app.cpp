@@ -19,6 +19,9 @@
 #include "core/net/connection_watch.h"
 #include "core/net/online_state.h"
 #include "core/net/program_network.h"
+#include "core/scores/hall_of_fame.h"
+#include "core/scores/score_upload.h"
+#include "core/scores/top_list.h"
 #include "core/setup/new_game_setup.h"
 #include "core/update/banner_update.h"
 #include "core/update/ini_document.h"
@@ -33,7 +36,10 @@
 #include "ui/common/qt_translations.h"
 #include "ui/common/warten_form.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/game/game_board.h"
 #include "ui/online/ras_form.h"
+#include "ui/scores/bestenliste_form.h"
+#include "ui/scores/onlinehighscore_form.h"
 #include "ui/setup/spieler_form.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_game.h"
@@ -215,6 +221,18 @@ void TrivantoApp::createOnlineServices() {
     m_watch = std::make_unique<ConnectionWatch>(*m_connections, *m_online, *m_env.clock,
                                                 std::move(banner));
     m_onlineServices.emplace(OnlineServices{*network, *m_online, *m_connections, *m_banner});
+    createScoreServices();
+}
+
+void TrivantoApp::createScoreServices() {
+    m_topList =
+        std::make_unique<TTopList>(m_onlineServices->network, *m_env.clock,
+                                   filePath(m_env.paths.progDir, TTopListFile::defaultName()));
+    m_topList->setURL(m_env.servers.topListUrl);
+    m_hallOfFame = std::make_unique<HallOfFame>(*m_services, *m_topList);
+    m_scoreUpload = std::make_unique<ScoreUpload>(*m_services, *m_topList, m_engine->winners(),
+                                                  *m_hallOfFame, *m_onlineServices);
+    m_scoreUpload->setEndPanelHider([this] { m_engine->hideUploadOffer(); });
 }
 
 void TrivantoApp::createWindows() {
@@ -226,7 +244,20 @@ void TrivantoApp::createWindows() {
     connect(m_banner.get(), &BannerUpdater::bannerReplaced, m_main.get(), &TMainForm::loadBanner);
     m_banner->startTimer();
     m_sprach = std::make_unique<TSprachform>();
-    // Place of TOnlineupdateForm, TOnlinehighscoreForm and TBestenlisteForm.
+    // Place of TOnlineupdateForm.
+    TOnlinehighscoreForm::Hooks uploadHooks;
+    uploadHooks.showInfo = [this] { m_info->showModal(); };
+    uploadHooks.showHallOfFame = [this] { m_bestenliste->open(); };
+    m_onlinehighscore =
+        std::make_unique<TOnlinehighscoreForm>(services, *m_scoreUpload, std::move(uploadHooks));
+    m_bestenliste = std::make_unique<TBestenlisteForm>(services, *m_hallOfFame,
+                                                       [this] { m_info->showModal(); });
+    // The high-score window goes on once the wizard it opened has closed again.
+    m_hallOfFame->setOpenForDownload([this](const std::function<void()>& closed) {
+        m_onlinehighscore->OpenForDownload();
+        closed();
+    });
+    m_game->board()->setSubmitAction([this] { sendGameToTopList(); });
     m_warten = std::make_unique<TWartenForm>();
     m_message = std::make_unique<TFehlermeldungForm>();
     if (m_dialogProxy->target == nullptr) {
@@ -238,6 +269,8 @@ void TrivantoApp::createWindows() {
     // TFragendateiOeffnenForm; each registers with m_order and sets its MainFormActions entry.
     m_order = std::make_unique<FensterNachVorn>();
     m_order->setMainWindow(m_main.get());
+    m_order->setWindow(FrontWindow::Bestenliste, m_bestenliste.get());
+    m_order->setWindow(FrontWindow::Onlinehighscore, m_onlinehighscore.get());
     m_order->setWindow(FrontWindow::Warten, m_warten.get());
     m_order->setWindow(FrontWindow::Fehlermeldung, m_message.get());
     m_order->setWindow(FrontWindow::Spieler, m_spieler.get());
@@ -263,6 +296,7 @@ void TrivantoApp::createWindows() {
     MainFormActions actions;
     actions.showInfo = [this] { m_info->showModal(); };
     actions.showSetup = [this] { m_spieler->open(); };
+    actions.showHighscores = [this] { m_bestenliste->OpenFromMain(); };
     m_main->setActions(std::move(actions));
 }
 
@@ -270,9 +304,14 @@ void TrivantoApp::applyLanguage() {
     m_catalogue.apply(m_env.language);
     m_qtTranslations = installQtTranslations(m_env.language);
     const std::pair<QWidget*, const char*> windows[] = {
-        {m_main.get(), "TMainForm"},       {m_message.get(), "TFehlermeldungForm"},
-        {m_spieler.get(), "TSpielerForm"}, {m_info.get(), "TInfoForm"},
-        {m_ras.get(), "TRASForm"},         {m_splash.get(), "TStartscreenForm"},
+        {m_main.get(), "TMainForm"},
+        {m_message.get(), "TFehlermeldungForm"},
+        {m_spieler.get(), "TSpielerForm"},
+        {m_info.get(), "TInfoForm"},
+        {m_ras.get(), "TRASForm"},
+        {m_splash.get(), "TStartscreenForm"},
+        {m_onlinehighscore.get(), "TOnlinehighscoreForm"},
+        {m_bestenliste.get(), "TBestenlisteForm"},
     };
     for (const auto& [window, windowClass] : windows) {
         if (window != nullptr) {
@@ -288,6 +327,13 @@ void TrivantoApp::applyLanguage() {
 void TrivantoApp::checkConnection() {
     // An active connection sets IsOnline and starts the banner once the system has answered.
     m_watch->checkAtStart();
+}
+
+void TrivantoApp::sendGameToTopList() {
+    // Only the end panel of a game played from its start offers it (never a loaded game).
+    if (m_engine->submitOffered()) {
+        m_onlinehighscore->OpenForGameEnd();
+    }
 }
 
 void TrivantoApp::restoreProgram() {
@@ -338,7 +384,8 @@ void TrivantoApp::onMainFormClosed() {
     for (QWidget* window :
          {static_cast<QWidget*>(m_grau.get()), static_cast<QWidget*>(m_help.get()),
           static_cast<QWidget*>(m_info.get()), static_cast<QWidget*>(m_warten.get()),
-          static_cast<QWidget*>(m_ras.get())}) {
+          static_cast<QWidget*>(m_ras.get()), static_cast<QWidget*>(m_onlinehighscore.get()),
+          static_cast<QWidget*>(m_bestenliste.get())}) {
         if (window != nullptr) {
             window->hide();
         }

@@ -17,20 +17,25 @@ class ConnectionManager;
 class ConnectionWatch;
 class FensterNachVorn;
 class GameEngine;
+class HallOfFame;
 class MainGame;
 class NewGameSetup;
 class OnlineState;
+class ScoreUpload;
 class SingleInstanceGuard;
 class SoundCues;
+class TBestenlisteForm;
 class TFehlermeldungForm;
 class TGrauform;
 class THelpViewer;
 class TInfoForm;
 class TMainForm;
+class TOnlinehighscoreForm;
 class TRASForm;
 class TSprachform;
 class TSpielerForm;
 class TStartscreenForm;
+class TTopList;
 class TWartenForm;
 
 // The application: runs the start-up (single instance, colour depth, splash, every window
@@ -75,6 +80,10 @@ public:
     ConnectionManager* connectionManager() const { return m_connections.get(); }
     ConnectionWatch* connectionWatch() const { return m_watch.get(); }
     BannerUpdater* banner() const { return m_banner.get(); }
+    // The weekly top fifty: the list the wizard fetches and the high-score window shows.
+    TTopList* topList() const { return m_topList.get(); }
+    HallOfFame* hallOfFame() const { return m_hallOfFame.get(); }
+    ScoreUpload* scoreUpload() const { return m_scoreUpload.get(); }
 
     TMainForm* mainForm() const { return m_main.get(); }
     TFehlermeldungForm* messageForm() const { return m_message.get(); }
@@ -86,6 +95,8 @@ public:
     MainGame* game() const { return m_game.get(); }
     TSpielerForm* spielerForm() const { return m_spieler.get(); }
     TRASForm* rasForm() const { return m_ras.get(); }
+    TOnlinehighscoreForm* onlinehighscoreForm() const { return m_onlinehighscore.get(); }
+    TBestenlisteForm* bestenlisteForm() const { return m_bestenliste.get(); }
 
 private:
     class DialogProxy;
@@ -95,6 +106,8 @@ private:
     int colourDepth() const;
     void createServices();
     void createOnlineServices();
+    void createScoreServices();
+    void sendGameToTopList();
     void restoreProgram();
     void createWindows();
     void applyLanguage();
@@ -125,12 +138,18 @@ private:
     std::unique_ptr<BannerUpdater> m_banner;
     std::unique_ptr<ConnectionWatch> m_watch;
     std::optional<OnlineServices> m_onlineServices;
+    // The top fifty and the models of its two windows, on the network and the winners list.
+    std::unique_ptr<TTopList> m_topList;
+    std::unique_ptr<HallOfFame> m_hallOfFame;
+    std::unique_ptr<ScoreUpload> m_scoreUpload;
 
     // The windows in their order of creation; members end in reverse order, so every window
     // goes before the services it was given.
     std::unique_ptr<TMainForm> m_main;
     std::unique_ptr<MainGame> m_game;
     std::unique_ptr<TSprachform> m_sprach;
+    std::unique_ptr<TOnlinehighscoreForm> m_onlinehighscore;
+    std::unique_ptr<TBestenlisteForm> m_bestenliste;
     std::unique_ptr<TWartenForm> m_warten;
     std::unique_ptr<TFehlermeldungForm> m_message;
     std::unique_ptr<TSpielerForm> m_spieler;

@@ -215,6 +215,7 @@ TEST_F(OnlinehighscoreFormTest, SendsTheWinnersFetchesTheListAndShowsTheRanks) {
                            QStringLiteral("/orvalquest/top50/toplist.pl?TLADDUSER&Bob&bob@x.test&"
                                           "2,900&english"),
                            QStringLiteral("/orvalquest/top50/toplist.dat")}));
+    EXPECT_TRUE(online.banner.BannerBusy()) << "once on line the banner gets its chance too";
     EXPECT_EQ(dialogTexts(), QStringList{msg(Msg::MsgAskDisconnect)});
     EXPECT_EQ(dialog.last().width, 235);
     EXPECT_FALSE(dialog.last().wordWrap);
@@ -318,6 +319,7 @@ TEST_F(OnlinehighscoreFormTest, WithoutAConnectionItSaysSoAndStays) {
     EXPECT_TRUE(enabled("WeiterButton"));
     EXPECT_FALSE(upload->busy());
     EXPECT_TRUE(server.requests().isEmpty());
+    EXPECT_FALSE(online.banner.BannerBusy());
 }
 
 TEST_F(OnlinehighscoreFormTest, AServerThatCannotBeReachedIsAMalfunction) {

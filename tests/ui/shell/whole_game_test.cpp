@@ -13,6 +13,7 @@
 #include "support/category_files.h"
 #include "support/scripted_file_dialogs.h"
 #include "ui/common/warten_form.h"
+#include "ui/scores/onlinehighscore_form.h"
 #include "ui/setup/spieler_form.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_game.h"
@@ -188,10 +189,19 @@ TEST_F(WholeGameTest, TwoPlayersPlayTheShortestGameToTheEnd) {
     EXPECT_TRUE(random.exhausted());
     EXPECT_TRUE(dialog.empty());
     EXPECT_EQ(sound.played().last(), filePath(progDir(), QStringLiteral("audio11.snd")));
-    // The upload wizard does not exist yet.
+    // The end panel's button opens the upload wizard on its first page; leaving it asks first.
+    bool wizardShown = false;
+    dialog.pushAnswer(AnswerYes);
+    whenModal([&] {
+        wizardShown = app->onlinehighscoreForm()->isVisible();
+        QTest::keyClick(app->onlinehighscoreForm(), Qt::Key_Escape);
+    });
     click("OnlinehighscoreButton");
+    EXPECT_TRUE(wizardShown);
+    EXPECT_FALSE(app->onlinehighscoreForm()->isVisible());
     ASSERT_EQ(dialog.requests().size(), 1u);
-    EXPECT_EQ(dialog.last().text, QStringLiteral("Diese Funktion ist noch nicht fertiggestellt."));
+    EXPECT_EQ(dialog.last().text, msg(Msg::MsgAskQuitTransfer));
+    EXPECT_TRUE(shown("OnlinehighscoreButton")) << "nothing was sent: the offer stays";
 }
 
 TEST_F(WholeGameTest, NewGameDuringAGameOffersToSaveAndCancellingTheSetupEmptiesTheBoard) {
