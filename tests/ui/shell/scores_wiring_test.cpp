@@ -1,6 +1,7 @@
 // The Hall of Fame and the upload wizard as the application builds them: reached from the main
 // window's button, in the language of the run, and tied to each other.
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "support/app_fixture.h"
@@ -44,6 +45,11 @@ TEST_P(ScoresWiring, TheHallOfFameButtonOpensTheWindowAndItsWizardInTheRunsLangu
                   QString::fromUtf8(texts.localButton));
         EXPECT_EQ(control<QAbstractButton>(hallOfFame, "ListeLoeschenButton")->text(),
                   QString::fromUtf8(texts.deleteButton));
+        // The longest caption of the window is whole in either language.
+        auto* update = control<QAbstractButton>(hallOfFame, "ListeAktualisierenButton");
+        EXPECT_LE(QFontMetrics(update->font()).horizontalAdvance(update->text()),
+                  update->width() - 12)
+            << update->text().toStdString();
         whenModal([&] {
             // The wizard, opened to fetch only; cancelled before it goes on line.
             wizardTitle = control<QLabel>(wizard, "Label2")->text();
