@@ -42,10 +42,17 @@ void TFileFetcherPort::cancel() {
 
 void TFileFetcherPort::retire() {
     ++m_generation;
-    if (m_fetcher != nullptr) {
-        m_fetcher->deleteLater();
-        m_fetcher = nullptr;
+    if (m_fetcher == nullptr) {
+        return;
     }
+    // Nothing of the retired transfer may reach the caller any more: its signals go nowhere,
+    // Cancel stops it at once (also from inside its own progress report, where more blocks
+    // may wait) and makes it drop its unfinished file, and its continuation finds the
+    // generation changed. It is deleted from the event loop, never inside its own signal.
+    QObject::disconnect(m_fetcher, nullptr, nullptr, nullptr);
+    m_fetcher->Cancel();
+    m_fetcher->deleteLater();
+    m_fetcher = nullptr;
 }
 
 }  // namespace trivanto

@@ -13,9 +13,9 @@ class TFileFetcher;
 
 // The update's fetch port on the program's download component: a TFileFetcher set up as the
 // update window sets it ("*/*", "Kestrune Fetch", BinaryData, no cache, WaitThread). Each
-// fetch gets a fresh fetcher; cancel() retires the running one (it is deleted from the event
-// loop, which stops it without a signal and removes its unfinished file), so a new fetch can
-// start at once, even from inside `done`.
+// fetch gets a fresh fetcher; cancel() retires the running one: it stops at once, reports
+// nothing more (no progress, no error, no `done`), leaves no file and is deleted from the
+// event loop, so a new fetch can start at once, even from inside `done` or a progress report.
 class TFileFetcherPort final : public FileFetchPort {
 public:
     // `network` and `clock` must outlive the port.

@@ -30,6 +30,37 @@ void OnlineUpdate::notify(const std::function<void()>& hook) const {
     }
 }
 
+template <typename... Args>
+std::function<void(Args...)> OnlineUpdate::guarded(std::function<void(Args...)> continuation) {
+    return [alive = std::weak_ptr<quint64>(m_cancels), cancels = *m_cancels,
+            continuation = std::move(continuation)](Args... args) {
+        const std::shared_ptr<quint64> current = alive.lock();
+        if (current && *current == cancels) {
+            continuation(args...);
+        }
+    };
+}
+
+void OnlineUpdate::goOnlineAndFetchCatalogue(std::function<void(CatalogueOutcome)> done) {
+    cancel();
+    m_selection.clear();
+    m_catalogue.reset();
+    m_run.reset();
+    if (!m_hooks.ensureOnline) {
+        fetchCatalogue(std::move(done));
+        return;
+    }
+    m_hooks.ensureOnline(
+        guarded(std::function<void(bool)>([this, done = std::move(done)](bool online) mutable {
+            if (!online) {
+                m_dialog.notice(m_texts.text(Msg::MsgNoConnectionFound), 353, true);
+                done(CatalogueOutcome::NoConnection);
+                return;
+            }
+            fetchCatalogue(std::move(done));
+        })));
+}
+
 void OnlineUpdate::fetchCatalogue(std::function<void(CatalogueOutcome)> done) {
     cancel();
     m_selection.clear();
@@ -132,13 +163,12 @@ void OnlineUpdate::drive() {
                 if (m_dialog.question(m_texts.text(Msg::MsgAskDisconnect), 235, false) ==
                         AnswerYes &&
                     m_hooks.hangUp) {
-                    m_hooks.hangUp([this] {
-                        // A cancel while hanging up has ended the run already.
+                    m_hooks.hangUp(guarded(std::function<void()>([this] {
                         if (m_run && m_run->next() == DownloadRun::Action::AskDisconnect) {
                             m_run->disconnectAsked();
                             drive();
                         }
-                    });
+                    })));
                     return;
                 }
                 run.disconnectAsked();
@@ -160,6 +190,7 @@ void OnlineUpdate::drive() {
 }
 
 void OnlineUpdate::cancel() {
+    ++*m_cancels;  // a hang-up or a connection check still under way no longer counts
     m_fetcher.cancel();
     m_unpack.cancel();
     if (m_run && m_run->next() != DownloadRun::Action::Finished) {

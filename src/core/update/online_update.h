@@ -30,6 +30,9 @@ public:
         // Yes to MsgAskDisconnect: hang up (ConnectionManager::hangUpAndCheck), then call
         // `done`, from inside or later; the run waits for it before unpacking.
         std::function<void(std::function<void()> done)> hangUp;
+        // Before the catalogue: make sure the program is on line
+        // (ConnectionManager::EnsureOnline) and call `done(online)`, from inside or later.
+        std::function<void(std::function<void(bool online)> done)> ensureOnline;
     };
 
     enum class CatalogueOutcome {
@@ -37,6 +40,7 @@ public:
         MessageShown,  // the catalogue's own message was shown: close the wizard
         Damaged,       // MsgCatalogueDamaged was shown: close the wizard
         FetchFailed,   // MsgUpdateConnectFailed was shown: close the wizard
+        NoConnection,  // MsgNoConnectionFound was shown: stay on page start
     };
 
     // `texts` gives the messages and UpdateBasePath / UpdateFileExtension.
@@ -45,8 +49,13 @@ public:
                  UnpackLimits limits = {});
     ~OnlineUpdate();
 
-    // Proceed on page start, once the program is on line: empties the selection and fetches
-    // the catalogue into "update.ini" (replacing an old one); `done` runs when that is over.
+    // Proceed on page start: empties the selection, goes on line (the ensureOnline hook) and
+    // then fetches the catalogue. `done` runs once that is over, unless cancel() or the end of
+    // this object comes first.
+    void goOnlineAndFetchCatalogue(std::function<void(CatalogueOutcome)> done);
+    // The catalogue fetch alone, once the program is on line: empties the selection and
+    // fetches the catalogue into "update.ini" (replacing an old one); `done` runs when that is
+    // over.
     void fetchCatalogue(std::function<void(CatalogueOutcome)> done);
     // Only after ShowList or MessageShown.
     const UpdateCatalogue& catalogue() const { return *m_catalogue; }
@@ -65,8 +74,8 @@ public:
     // The current or last run; null before the first.
     const DownloadRun* run() const { return m_run.get(); }
 
-    // Cancel (after Yes), Escape or the window closing: stops a fetch or an unpacking, deletes
-    // what was fetched and not installed, and "update.ini".
+    // Cancel (after Yes), Escape or the window closing: stops going on line, a fetch or an
+    // unpacking, deletes what was fetched and not installed, and "update.ini".
     void cancel();
     // Close on page fertig: deletes "update.ini" and opens the start files of the run.
     int closeAfterRun(ShellOpener& shell);
@@ -75,6 +84,10 @@ private:
     void catalogueFetched(bool ok, const std::function<void(CatalogueOutcome)>& done);
     void drive();
     void notify(const std::function<void()>& hook) const;
+    // Wraps a continuation of the hooks so that it does nothing once this object is gone or
+    // cancel() came after the call that handed it out.
+    template <typename... Args>
+    std::function<void(Args...)> guarded(std::function<void(Args...)> continuation);
 
     FileFetchPort& m_fetcher;
     MessageDialog& m_dialog;
@@ -85,6 +98,9 @@ private:
     std::optional<UpdateCatalogue> m_catalogue;
     PackageSelection m_selection;
     std::unique_ptr<DownloadRun> m_run;
+    // Tells the continuations handed to the hooks whether this object still exists and
+    // whether a cancel() came after them.
+    std::shared_ptr<quint64> m_cancels = std::make_shared<quint64>(0);
 };
 
 }  // namespace trivanto

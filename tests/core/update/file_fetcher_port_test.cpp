@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "core/net/http_transfer.h"
 #include "support/core_application.h"
 #include "support/event_relay.h"
 #include "support/loopback_http_server.h"
@@ -119,6 +120,47 @@ TEST_F(FileFetcherPortTest, CancelledFetchNeverAnswersAndTheNextStartsAtOnce) {
     const auto [ok, error] = fetchAndWait();
     EXPECT_TRUE(ok) << error.toStdString();
     EXPECT_FALSE(answered);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("update.ini.download")});
+}
+
+// A cancel from the progress callback (the run's owner may be going away) stops the transfer
+// there: no further block is reported, the late error of the cancelled transfer reaches nobody,
+// and its file never appears.
+TEST_F(FileFetcherPortTest, NothingOfACancelledFetchArrivesAfterTheCancel) {
+    LoopbackReply large;
+    large.body = QByteArray(16 * HttpTransfer::kBlockSize, 'z');
+    m_server.setReply(large);
+    int progressAfterCancel = 0;
+    bool cancelled = false;
+    bool answered = false;
+    EventRelay cancelledRelay;
+    QSignalSpy cancelSpy(&cancelledRelay, &EventRelay::fired);
+    m_port.fetch(
+        url(), target(), 1 << 24,
+        [&](qint64, qint64) {
+            if (cancelled) {
+                ++progressAfterCancel;
+                return;
+            }
+            cancelled = true;
+            m_port.cancel();
+            cancelledRelay.fire();
+        },
+        [&](bool, const QString&) { answered = true; });
+    ASSERT_TRUE(cancelSpy.wait(kBoundMs));
+
+    LoopbackReply small;
+    small.body = "next";
+    m_server.setReply(small);
+    const auto [ok, error] = fetchAndWait();  // runs the event loop past the cancelled one
+    EXPECT_TRUE(ok) << error.toStdString();
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(progressAfterCancel, 0);
+    EXPECT_FALSE(answered);
+    QFile fetched(target());
+    ASSERT_TRUE(fetched.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fetched.readAll(), "next");
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("update.ini.download")});
 }

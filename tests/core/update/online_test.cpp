@@ -50,6 +50,10 @@ protected:
             ++hangUps;
             hungUp = std::move(done);
         };
+        hooks.ensureOnline = [this](std::function<void(bool)> done) {
+            ++ensures;
+            goneOnline = std::move(done);
+        };
         update = std::make_unique<OnlineUpdate>(fetcher, clock, dialog, texts, prog, hooks);
     }
 
@@ -82,6 +86,8 @@ protected:
     std::unique_ptr<OnlineUpdate> update;
     int changes = 0, finishes = 0, lost = 0, hangUps = 0;
     std::function<void()> hungUp;  // the hang-up's continuation, run by the test
+    int ensures = 0;
+    std::function<void(bool)> goneOnline;  // EnsureOnline's continuation, run by the test
 };
 
 TEST_F(OnlineUpdateTest, FromCatalogueToInstalledFilesAndTheirStartFile) {
@@ -146,6 +152,50 @@ TEST_F(OnlineUpdateTest, AnArchiveNotMatchingItsChecksumInstallsNothing) {
     EXPECT_EQ(update->run()->view().closingText, texts.text(Msg::MsgUpdatePartial));
     EXPECT_EQ(test::folderListing(prog), QStringList{});
     EXPECT_EQ(update->closeAfterRun(shell), 0);
+}
+
+TEST_F(OnlineUpdateTest, TheCatalogueIsFetchedOnlyOnceOnLine) {
+    std::vector<Outcome> outcomes;
+    const auto proceed = [&] {
+        update->goOnlineAndFetchCatalogue([&](Outcome o) { outcomes.push_back(o); });
+    };
+    proceed();
+    ASSERT_EQ(ensures, 1);
+    EXPECT_FALSE(fetcher.busy());  // nothing is fetched before the connection is settled
+    goneOnline(false);
+    EXPECT_EQ(outcomes, std::vector<Outcome>{Outcome::NoConnection});
+    ASSERT_EQ(dialog.requests().size(), 1u);
+    EXPECT_EQ(dialog.last().text, texts.text(Msg::MsgNoConnectionFound));
+    EXPECT_EQ(dialog.last().width, 353);
+    EXPECT_TRUE(dialog.last().wordWrap);
+    EXPECT_TRUE(fetcher.requests().empty());
+
+    proceed();  // the user tries again, and the connection is there this time
+    goneOnline(true);
+    ASSERT_TRUE(fetcher.busy());
+    EXPECT_EQ(fetcher.url(), QUrl("http://updates.test:8080/Orvalquest/update.ar2"));
+    fetcher.succeed(catalogue);
+    EXPECT_EQ(outcomes, (std::vector<Outcome>{Outcome::NoConnection, Outcome::ShowList}));
+    EXPECT_EQ(dialog.requests().size(), 1u);
+}
+
+// The connection check may answer after the wizard was cancelled or even destroyed; the
+// answer then starts nothing.
+TEST_F(OnlineUpdateTest, ALateConnectionAnswerStartsNothing) {
+    bool answered = false;
+    update->goOnlineAndFetchCatalogue([&](Outcome) { answered = true; });
+    std::function<void(bool)> afterCancel = std::exchange(goneOnline, nullptr);
+    update->cancel();
+    afterCancel(true);
+
+    update->goOnlineAndFetchCatalogue([&](Outcome) { answered = true; });
+    std::function<void(bool)> afterEnd = std::exchange(goneOnline, nullptr);
+    update.reset();
+    afterEnd(false);
+
+    EXPECT_FALSE(answered);
+    EXPECT_TRUE(fetcher.requests().empty());
+    EXPECT_TRUE(dialog.empty());
 }
 
 TEST_F(OnlineUpdateTest, NothingTickedKeepsThePage) {
