@@ -73,6 +73,7 @@ bool writeGallery(const QString& folder) {
     put(soundPicture(0), QStringLiteral("sound_0"));
     put(soundPicture(1), QStringLiteral("sound_1"));
     put(bannerPicture(), QStringLiteral("banner"));
+    put(updateWizardPicture(), QStringLiteral("wizard_update"));
     for (const int size : {16, 32, 48, 256}) {
         put(programIconPicture(size), QStringLiteral("icon_%1").arg(size));
     }

@@ -44,6 +44,7 @@
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_game.h"
 #include "ui/shell/sprachform.h"
+#include "ui/update/onlineupdate_form.h"
 
 namespace trivanto {
 
@@ -244,7 +245,7 @@ void TrivantoApp::createWindows() {
     connect(m_banner.get(), &BannerUpdater::bannerReplaced, m_main.get(), &TMainForm::loadBanner);
     m_banner->startTimer();
     m_sprach = std::make_unique<TSprachform>();
-    // Place of TOnlineupdateForm.
+    m_onlineupdate = std::make_unique<TOnlineupdateForm>(services, *m_onlineServices);
     TOnlinehighscoreForm::Hooks uploadHooks;
     uploadHooks.showInfo = [this] { m_info->showModal(); };
     uploadHooks.showHallOfFame = [this] { m_bestenliste->open(); };
@@ -269,6 +270,7 @@ void TrivantoApp::createWindows() {
     // TFragendateiOeffnenForm; each registers with m_order and sets its MainFormActions entry.
     m_order = std::make_unique<FensterNachVorn>();
     m_order->setMainWindow(m_main.get());
+    m_order->setWindow(FrontWindow::Onlineupdate, m_onlineupdate.get());
     m_order->setWindow(FrontWindow::Bestenliste, m_bestenliste.get());
     m_order->setWindow(FrontWindow::Onlinehighscore, m_onlinehighscore.get());
     m_order->setWindow(FrontWindow::Warten, m_warten.get());
@@ -297,6 +299,7 @@ void TrivantoApp::createWindows() {
     actions.showInfo = [this] { m_info->showModal(); };
     actions.showSetup = [this] { m_spieler->open(); };
     actions.showHighscores = [this] { m_bestenliste->OpenFromMain(); };
+    actions.showUpdate = [this] { m_onlineupdate->open(); };
     m_main->setActions(std::move(actions));
 }
 
@@ -309,6 +312,7 @@ void TrivantoApp::applyLanguage() {
         {m_spieler.get(), "TSpielerForm"},
         {m_info.get(), "TInfoForm"},
         {m_ras.get(), "TRASForm"},
+        {m_onlineupdate.get(), "TOnlineupdateForm"},
         {m_splash.get(), "TStartscreenForm"},
         {m_onlinehighscore.get(), "TOnlinehighscoreForm"},
         {m_bestenliste.get(), "TBestenlisteForm"},
@@ -384,7 +388,8 @@ void TrivantoApp::onMainFormClosed() {
     for (QWidget* window :
          {static_cast<QWidget*>(m_grau.get()), static_cast<QWidget*>(m_help.get()),
           static_cast<QWidget*>(m_info.get()), static_cast<QWidget*>(m_warten.get()),
-          static_cast<QWidget*>(m_ras.get()), static_cast<QWidget*>(m_onlinehighscore.get()),
+          static_cast<QWidget*>(m_ras.get()), static_cast<QWidget*>(m_onlineupdate.get()),
+          static_cast<QWidget*>(m_onlinehighscore.get()),
           static_cast<QWidget*>(m_bestenliste.get())}) {
         if (window != nullptr) {
             window->hide();

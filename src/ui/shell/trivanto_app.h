@@ -30,6 +30,7 @@ class TGrauform;
 class THelpViewer;
 class TInfoForm;
 class TMainForm;
+class TOnlineupdateForm;
 class TOnlinehighscoreForm;
 class TRASForm;
 class TSprachform;
@@ -95,6 +96,7 @@ public:
     MainGame* game() const { return m_game.get(); }
     TSpielerForm* spielerForm() const { return m_spieler.get(); }
     TRASForm* rasForm() const { return m_ras.get(); }
+    TOnlineupdateForm* onlineupdateForm() const { return m_onlineupdate.get(); }
     TOnlinehighscoreForm* onlinehighscoreForm() const { return m_onlinehighscore.get(); }
     TBestenlisteForm* bestenlisteForm() const { return m_bestenliste.get(); }
 
@@ -148,6 +150,7 @@ private:
     std::unique_ptr<TMainForm> m_main;
     std::unique_ptr<MainGame> m_game;
     std::unique_ptr<TSprachform> m_sprach;
+    std::unique_ptr<TOnlineupdateForm> m_onlineupdate;
     std::unique_ptr<TOnlinehighscoreForm> m_onlinehighscore;
     std::unique_ptr<TBestenlisteForm> m_bestenliste;
     std::unique_ptr<TWartenForm> m_warten;

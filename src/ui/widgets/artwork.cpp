@@ -133,6 +133,10 @@ QPixmap bannerPicture(Language language) {
     });
 }
 
+QPixmap updateWizardPicture() {
+    return cachedPixmap(QStringLiteral("wizard/update"), [] { return painting::updateWizard(); });
+}
+
 QPixmap programIconPicture(int size) {
     size = std::clamp(size, 16, 512);
     return cachedPixmap(QStringLiteral("icon/%1").arg(size),

@@ -76,8 +76,12 @@ QPixmap flagPicture(int index);  // null outside 0..5
 inline constexpr QSize kBannerSize{133, 90};
 QPixmap bannerPicture(Language language = Language::Englisch);
 
-// The side picture the wizards share (globe and trophy on a violet column), any size.
+// The side picture of the top-fifty upload (globe and trophy on a violet column), any size.
 QPixmap wizardSidePicture(QSize size);
+
+// The side picture of the update wizard: the world above packages coming down, the logo below.
+inline constexpr QSize kWizardPictureSize{104, 250};
+QPixmap updateWizardPicture();
 
 // The program icon at 16, 32, 48 and 256 pixels, and one square picture of it.
 QIcon programIcon();

@@ -62,6 +62,7 @@ QImage flag(int index);
 QImage banner(const QString& line1, const QString& line2);
 QImage programIcon(int size);
 QImage wizardSide(QSize size);
+QImage updateWizard();
 
 // The game's name in gold lettering with a glow, centred in the box.
 void drawLogo(QPainter& painter, const QRectF& box, double pixelSize);

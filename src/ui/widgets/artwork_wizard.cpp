@@ -1,4 +1,4 @@
-// The side picture of the two wizards (the update and the top-fifty upload).
+// The side picture of the top-fifty upload wizard.
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>

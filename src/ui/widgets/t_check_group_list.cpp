@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "ui/widgets/theme.h"
@@ -117,7 +118,7 @@ void TCheckGroupList::setTabStops(const QList<int>& stops) {
     viewport()->update();
 }
 
-void TCheckGroupList::fitTabStops(int spacing, int maxColumns) {
+void TCheckGroupList::fitTabStops(int spacing, int maxColumns, bool firstGivesWay) {
     const QFontMetrics metrics(font());
     QList<int> widths;
     for (const Group& group : m_groups) {
@@ -129,6 +130,20 @@ void TCheckGroupList::fitTabStops(int spacing, int maxColumns) {
                 }
                 widths[c] = std::max(widths[c], metrics.horizontalAdvance(columns[c]));
             }
+        }
+    }
+    // On request, when the columns are wider than the list, the first one gives way, down to a
+    // third of the room, so the short columns after it stay in view; its texts are elided.
+    if (firstGivesWay && widths.size() > 1) {
+        int total = 0;
+        for (const int width : widths) {
+            total += width + spacing;
+        }
+        total -= spacing;
+        const int room = viewport()->width() - textLeft() - spacing -
+                         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        if (total > room) {
+            widths[0] = std::max(room / 3, widths[0] - (total - room));
         }
     }
     QList<int> stops;
@@ -397,10 +412,16 @@ void TCheckGroupList::paintRow(QPainter& painter, const Row& row, const QRect& r
     painter.setPen(Theme::kText);
     const QStringList columns = row.text.split(QLatin1Char('\t'));
     const QList<int> offsets = columnOffsets(columns);
+    const QFontMetrics metrics(font());
+    const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
     for (int c = 0; c < columns.size(); ++c) {
         const int x = textLeft() + offsets[c];
-        painter.drawText(QRect(x, rect.top(), std::max(0, rect.right() - x), rect.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, columns[c]);
+        // A text too long for its column is elided before the next one begins.
+        const int end = c + 1 < columns.size() ? textLeft() + offsets[c + 1] - gap : rect.right();
+        const int width = std::max(0, end - x);
+        painter.drawText(QRect(x, rect.top(), width, rect.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(columns[c], Qt::ElideRight, width));
     }
 }
 

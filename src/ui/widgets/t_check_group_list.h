@@ -44,8 +44,10 @@ public:
     // Tab stops in pixels from the start of a row's text; column i + 1 starts at stop i.
     void setTabStops(const QList<int>& stops);
     QList<int> tabStops() const { return m_tabStops; }
-    // Places every stop after the widest text of its column plus the spacing.
-    void fitTabStops(int spacing = 10, int maxColumns = 20);
+    // Places every stop after the widest text of its column plus the spacing. With
+    // `firstGivesWay`, a first column too wide for the list is narrowed (to no less than a
+    // third) so the columns after it stay in view. Texts longer than their column are elided.
+    void fitTabStops(int spacing = 10, int maxColumns = 20, bool firstGivesWay = false);
 
     // Compact mode: rows 13 and group headings 14 pixels high.
     void setCompact(bool compact);

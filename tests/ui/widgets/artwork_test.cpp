@@ -80,6 +80,7 @@ std::vector<PictureCase> allPictures() {
     cases.push_back({"sound on", [] { return soundPicture(1); }, {24, 24}});
     cases.push_back({"banner", [] { return bannerPicture(); }, {133, 90}});
     cases.push_back({"icon 32", [] { return programIconPicture(32); }, {32, 32}});
+    cases.push_back({"update wizard", [] { return updateWizardPicture(); }, {104, 250}});
     return cases;
 }
 

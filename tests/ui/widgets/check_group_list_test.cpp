@@ -108,6 +108,24 @@ TEST_F(CheckGroupListTest, FittedTabStopsAlignEveryColumn) {
     EXPECT_EQ(m_list.columnX(m_games, 0, 3), -1);
 }
 
+// On request a name wider than the list does not push the date and size out of sight: the
+// first column gives way (its texts are elided), the others keep their widths.
+TEST_F(CheckGroupListTest, AnOverlongNameLeavesTheOtherColumnsInView) {
+    m_list.addRow(m_sounds, QStringLiteral("A very long package name that no list of this width "
+                                           "could ever show whole\t2025-03-14\t1.2 MB"));
+    m_list.fitTabStops(10, 20, true);
+    const QFontMetrics metrics(m_list.font());
+    const int row = m_list.rowCount(m_sounds) - 1;
+    const int sizeRight =
+        m_list.columnX(m_sounds, row, 2) + metrics.horizontalAdvance(QStringLiteral("1.2 MB"));
+    EXPECT_LE(sizeRight, m_list.viewport()->width());
+    const QList<int> stops = m_list.tabStops();
+    ASSERT_EQ(stops.size(), 2);
+    EXPECT_GE(stops[1] - stops[0], metrics.horizontalAdvance(QStringLiteral("01.02.2003")));
+    // The names keep at least a third of the room.
+    EXPECT_GE(stops[0], (m_list.viewport()->width() - m_list.columnX(m_games, 0, 0)) / 3);
+}
+
 TEST_F(CheckGroupListTest, ColumnsLeftOfTheTabStopsUseThem) {
     m_list.setTabStops({200, 260});
     const int left = m_list.columnX(m_games, 0, 0);
