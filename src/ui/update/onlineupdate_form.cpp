@@ -19,6 +19,7 @@
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_flat_progress_bar.h"
 #include "ui/widgets/t_picture_button.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/title_bar.h"
 
@@ -53,18 +54,12 @@ QFont pageTitleFont() {
     return font;
 }
 
-// Page texts are plain text: a package name from the catalogue never becomes markup.
+// Page texts wrap from the top left.
 QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QFont& font,
                   const QColor& colour = Theme::kText) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = makeTextLabel(parent, name, geometry, font, colour);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
 

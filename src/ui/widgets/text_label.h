@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include "ui/widgets/theme.h"
+
+class QLabel;
+class QWidget;
+
+namespace trivanto {
+
+// A label on a window's picture: transparent, in the given font and colour, letting mouse
+// presses through (the window can be dragged by it), and always plain text, so a name or text
+// from a file or a person never becomes markup.
+QLabel* makeTextLabel(QWidget* parent, const QString& name, QRect geometry, const QFont& font,
+                      const QColor& colour = Theme::kText);
+
+}  // namespace trivanto
