@@ -427,6 +427,9 @@ void TOnlineupdateForm::formKeyPress(QKeyEvent* event) {
                 break;
             }
             event->accept();
+            if (event->isAutoRepeat()) {
+                return;  // a held key is one press, never a run through the pages
+            }
             // A push button with the focus is pressed; anywhere else Enter means Proceed.
             if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
                 button->click();
