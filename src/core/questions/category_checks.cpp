@@ -37,7 +37,9 @@ private:
 void checkTextFit(const QString& text, int position, int field, FindingSink& sink) {
     if (!isCp1252(text)) {
         for (const char32_t c : text.toUcs4()) {
-            const QString one = QString::fromUcs4(&c, 1);
+            // Not QString::fromUcs4: it drops U+FEFF as a byte-order mark, and the character
+            // that the code page lacks would go unreported.
+            const QString one = QStringView(QChar::fromUcs4(c)).toString();
             if (!isCp1252(one)) {
                 sink.add(CheckKind::TextNotCodePage, position, field, 0, one);
                 return;
