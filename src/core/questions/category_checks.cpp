@@ -112,7 +112,8 @@ bool isAdvice(CheckKind kind) {
 }
 
 bool isEstimateValue(const QString& text) {
-    static const QRegularExpression number(QStringLiteral("^-?[0-9]+$"));
+    // "\z", not "$": "$" also matches before a final line break.
+    static const QRegularExpression number(QStringLiteral("\\A-?[0-9]+\\z"));
     return text.size() <= 9 && number.match(text).hasMatch();
 }
 
