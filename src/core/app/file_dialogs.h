@@ -7,8 +7,9 @@ namespace trivanto {
 // What an open or save dialog is asked to show.
 struct FileDialogRequest {
     QString title;
-    QString folder;  // where the dialog starts
-    QString filter;  // "Name (*.a *.b)", several separated by ";;"
+    QString folder;         // where the dialog starts
+    QString filter;         // "Name (*.a *.b)", several separated by ";;"
+    QString defaultSuffix;  // added to a name typed without one ("sav")
 };
 
 // The system's file dialogs. The window implementation shows them; tests script the answers.

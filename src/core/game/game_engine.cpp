@@ -122,10 +122,17 @@ void GameEngine::Ursprung() {
     emit changed();
 }
 
+namespace {
+// A game of 1 to 4 players whose N questions the list holds.
+bool fitsItsQuestions(const NewGameData& data, std::size_t questionCount) {
+    const qint64 n = qint64(data.PlayerCount) * data.QuestionsPerPlayer;
+    return data.PlayerCount >= 1 && data.PlayerCount <= kMaxPlayers &&
+           data.QuestionsPerPlayer >= 1 && n <= kSlotCount && qint64(questionCount) >= n;
+}
+}  // namespace
+
 bool GameEngine::NeuesSpiel(const NewGameData& data, GameQuestions questions) {
-    const int n = data.PlayerCount * data.QuestionsPerPlayer;
-    if (data.PlayerCount < 1 || data.PlayerCount > kMaxPlayers || n < 1 || n > kSlotCount ||
-        static_cast<int>(questions.size()) < n) {
+    if (!fitsItsQuestions(data, questions.size())) {
         // Never half a game: the board stays empty.
         Ursprung();
         showMessage(Msg::MsgGameListUnreadable);
@@ -138,12 +145,23 @@ bool GameEngine::NeuesSpiel(const NewGameData& data, GameQuestions questions) {
     const bool saved = m_state.GameSaved;
     m_state = GameState{};
     m_state.GameSaved = saved;
+    m_state.UploadAllowed = true;
+    m_questions = std::move(questions);
+    seatPlayers(data);
+    for (int seat = 1; seat <= m_state.PlayerCount; ++seat) {
+        m_state.account(seat) = kStartAccount;
+    }
+    updateAccounts();
+    m_state.CurrentPlayer = 1;
+    m_state.QuestionNumber = 1;
+    FrageStellen();
+    return true;
+}
+
+void GameEngine::seatPlayers(const NewGameData& data) {
     m_state.PlayerCount = data.PlayerCount;
     m_state.QuestionsPerPlayer = data.QuestionsPerPlayer;
     m_state.RandomOrder = data.RandomOrder;
-    m_state.UploadAllowed = true;
-    m_questions = std::move(questions);
-
     for (int seat = 1; seat <= kMaxPlayers; ++seat) {
         if (seat > m_state.PlayerCount) {
             setSeatEmpty(seat);
@@ -154,26 +172,48 @@ bool GameEngine::NeuesSpiel(const NewGameData& data, GameQuestions questions) {
         view.taken = true;
         view.picture = data.pictures[idx(seat)];
         m_view.guessLabels[idx(seat)] = view.name;
-        m_state.account(seat) = kStartAccount;
     }
-    updateAccounts();
     m_view.frameVisible = true;
     m_view.headLineVisible = true;
     showPanel(SidePanel::PanelGeldsetzen);
-    m_state.CurrentPlayer = 1;
-    m_state.QuestionNumber = 1;
+}
+
+bool GameEngine::canLoad() const {
+    return m_phase == GamePhase::NoGame || m_phase == GamePhase::Betting ||
+           m_phase == GamePhase::GameOver;
+}
+
+bool GameEngine::restoreGame(LoadedGame game) {
+    if (!canLoad() || !fitsItsQuestions(game.data, game.questions.size()) ||
+        game.QuestionNumber < 1 ||
+        game.QuestionNumber > game.data.PlayerCount * game.data.QuestionsPerPlayer ||
+        game.CurrentPlayer < 1 || game.CurrentPlayer > game.data.PlayerCount) {
+        return false;
+    }
+    stopTimers();
+    m_state = GameState{};
+    m_questions = std::move(game.questions);
+    seatPlayers(game.data);
+    // The stored captions of the empty seats too.
+    for (int seat = m_state.PlayerCount + 1; seat <= kMaxPlayers; ++seat) {
+        m_view.seats[idx(seat)].name = game.data.names[idx(seat)];
+    }
+    m_state.Account = game.Account;
+    updateAccounts();
+    m_state.QuestionNumber = game.QuestionNumber;
+    m_state.CurrentPlayer = game.CurrentPlayer;
+    m_state.GameSaved = true;
+    m_state.UploadAllowed = false;
+    m_view.keyPreview = false;
+    m_view.countdownVisible = false;
+    m_view.guessFieldCount = 2;
+    showScreen(Screen::XUnsichtbar);
     FrageStellen();
     return true;
 }
 
 void GameEngine::setGameSaved(bool saved) {
     m_state.GameSaved = saved;
-    updateProgress();
-    emit changed();
-}
-
-void GameEngine::setUploadAllowed(bool allowed) {
-    m_state.UploadAllowed = allowed;
     updateProgress();
     emit changed();
 }

@@ -80,10 +80,16 @@ public:
     void holdClock();
     void releaseClock();
 
-    // For saved games: a save or load marks the game saved until the next bet or turn; a
-    // loaded game may not be uploaded.
+    // A game can be saved only while a player is about to bet, and a saved game loaded only
+    // with no game, at a bet or after the end; never while a draw or its pause runs.
+    bool canSave() const { return m_phase == GamePhase::Betting; }
+    bool canLoad() const;
+    // Continues a saved game at the bet of its question (with random order the player is
+    // drawn anew): every bet offer 200, saved, no upload at its end. False, with nothing
+    // changed, in the wrong phase or when the game does not fit its questions.
+    bool restoreGame(LoadedGame game);
+    // A save marks the game saved until the next bet or turn.
     void setGameSaved(bool saved);
-    void setUploadAllowed(bool allowed);
 
 signals:
     void changed();
@@ -105,6 +111,7 @@ private:
     void updateAccounts();
     void updateProgress();
     void setSeatEmpty(int seat);
+    void seatPlayers(const NewGameData& data);
     void drawTick();
     void drawEnded();
     void turnPrepared();

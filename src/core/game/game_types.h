@@ -9,6 +9,7 @@
 namespace trivanto {
 
 inline constexpr int kMaxPlayers = 4;
+inline constexpr int kPictureCount = 10;  // the built-in player pictures 0..9
 inline constexpr qint32 kStartAccount = 1000;
 inline constexpr qint32 kStartBet = 200;
 
@@ -17,12 +18,14 @@ inline constexpr qint32 kStartBet = 200;
 struct SeatPicture {
     enum class Kind { Placeholder, BuiltIn, OwnFile };
     Kind kind = Kind::Placeholder;
-    int index = 0;  // built-in picture 0..9
+    int index = 0;  // built-in picture 0..9; with an own file the player's built-in number
     QString path;   // own picture file
 
     static SeatPicture placeholder() { return {}; }
     static SeatPicture builtIn(int index) { return {Kind::BuiltIn, index, {}}; }
-    static SeatPicture ownFile(const QString& path) { return {Kind::OwnFile, 0, path}; }
+    static SeatPicture ownFile(const QString& path, int index = 0) {
+        return {Kind::OwnFile, index, path};
+    }
     bool operator==(const SeatPicture&) const = default;
 };
 
@@ -33,6 +36,16 @@ struct NewGameData {
     bool RandomOrder = false;
     std::array<QString, kMaxPlayers> names;
     std::array<SeatPicture, kMaxPlayers> pictures;
+};
+
+// A game continued from a saved game, checked and with its pictures found: the players,
+// their seats' captions (all four), accounts, the turn it stands at and its questions.
+struct LoadedGame {
+    NewGameData data;
+    std::array<qint32, kMaxPlayers> Account{};
+    int QuestionNumber = 1;
+    int CurrentPlayer = 1;
+    std::vector<QuestionSlot> questions;  // slots 1..N
 };
 
 // The rule state of the one running game.
@@ -55,6 +68,7 @@ struct GameState {
     qint32 JokerAccount = 0;
 
     int totalQuestions() const { return PlayerCount * QuestionsPerPlayer; }
+    bool operator==(const GameState&) const = default;
     qint32& account(int player) { return Account[static_cast<std::size_t>(player - 1)]; }
     qint32 account(int player) const { return Account[static_cast<std::size_t>(player - 1)]; }
 };
@@ -108,6 +122,7 @@ struct SeatView {
     bool taken = false;  // white when taken, red when empty
     QString accountText = QStringLiteral("0");
     SeatPicture picture;
+    bool operator==(const SeatView&) const = default;
 };
 
 // The main window's game area as plain data: a window renders this and nothing else.
@@ -152,6 +167,7 @@ struct GameView {
     bool gameSaved = false;
     bool uploadAllowed = false;
     bool gameInProgress = false;
+    bool operator==(const GameView&) const = default;
 };
 
 }  // namespace trivanto

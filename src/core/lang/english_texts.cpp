@@ -206,6 +206,16 @@ constexpr CatalogueEntry kEntries[] = {
      u"The right answers are unevenly spread; answers 1/2/3/4 are right this often: "},
     {Msg::MsgScoreRefused, u"not accepted by the server"},
     {Msg::MsgScoreServerBusy, u"server busy, please try again later"},
+    {Msg::MsgSaveOnlyAtBet,
+     u"A game can be saved only while a player is about to bet. Please finish this turn and "
+     u"save the game at the next bet."},
+    {Msg::MsgSavedGameUnwritable,
+     u"Trivanto could not save the game; a file that was there keeps its old content: "},
+    {Msg::MsgSavedGameUnreadable,
+     u"Trivanto could not read this saved game, so nothing was changed: "},
+    {Msg::MsgSavedGameDamaged,
+     u"This file is no saved Trivanto game, or it is damaged. It was not opened, and the game "
+     u"stays as it was: "},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

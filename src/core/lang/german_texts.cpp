@@ -217,6 +217,17 @@ constexpr CatalogueEntry kEntries[] = {
      u"richtig: "},
     {Msg::MsgScoreRefused, u"vom Server nicht angenommen"},
     {Msg::MsgScoreServerBusy, u"Server ausgelastet, bitte später erneut senden"},
+    {Msg::MsgSaveOnlyAtBet,
+     u"Ein Spiel kann nur gespeichert werden, während ein Spieler seinen Einsatz wählt. Bitte "
+     u"beenden Sie diesen Zug und speichern Sie das Spiel beim nächsten Einsatz."},
+    {Msg::MsgSavedGameUnwritable,
+     u"Trivanto konnte das Spiel nicht speichern; eine vorhandene Datei behält ihren alten "
+     u"Inhalt: "},
+    {Msg::MsgSavedGameUnreadable,
+     u"Trivanto konnte diesen Spielstand nicht lesen; es wurde nichts verändert: "},
+    {Msg::MsgSavedGameDamaged,
+     u"Diese Datei ist kein gespeichertes Trivanto-Spiel oder sie ist beschädigt. Sie wurde "
+     u"nicht geöffnet, und das Spiel bleibt, wie es war: "},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

@@ -142,6 +142,10 @@ constexpr const char* kKeyNames[] = {
     "MsgCheckAnswerSpread",
     "MsgScoreRefused",
     "MsgScoreServerBusy",
+    "MsgSaveOnlyAtBet",
+    "MsgSavedGameUnwritable",
+    "MsgSavedGameUnreadable",
+    "MsgSavedGameDamaged",
 };
 
 static_assert(std::size(kKeyNames) == static_cast<std::size_t>(kMsgCount), "one name per key");

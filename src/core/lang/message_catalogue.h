@@ -140,6 +140,10 @@ enum class Msg {
     MsgCheckAnswerSpread,
     MsgScoreRefused,
     MsgScoreServerBusy,
+    MsgSaveOnlyAtBet,
+    MsgSavedGameUnwritable,
+    MsgSavedGameUnreadable,
+    MsgSavedGameDamaged,
     Count
 };
 

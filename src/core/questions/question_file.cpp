@@ -1,8 +1,6 @@
 #include "core/questions/question_file.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
@@ -10,6 +8,7 @@
 #include <type_traits>
 
 #include "core/common/whole_file.h"
+#include "core/common/file_io.h"
 #include "core/text/cp1252.h"
 
 namespace trivanto {
@@ -173,23 +172,12 @@ QByteArray questionFileToBytes(const TQuestionFile& file) {
 }
 
 Result<TQuestionFile> ReadQuestionFile(const QString& path) {
-    const QString name = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        return Status::failure(QStringLiteral("%1: is a folder, not a question file").arg(name));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Status::failure(
-            QStringLiteral("%1: cannot be opened: %2").arg(name, file.errorString()));
-    }
     // Only the record is read; whatever follows it is ignored (and dropped by the next save).
-    const QByteArray bytes = file.read(kQuestionFileSize);
-    if (file.error() != QFileDevice::NoError) {
-        return Status::failure(
-            QStringLiteral("%1: cannot be read: %2").arg(name, file.errorString()));
+    const auto bytes = readFileStart(path, kQuestionFileSize, QStringLiteral("a question file"));
+    if (!bytes) {
+        return bytes.status();
     }
-    return questionFileFromBytes(bytes, name);
+    return questionFileFromBytes(*bytes, QDir::toNativeSeparators(path));
 }
 
 Status WriteQuestionFile(const QString& path, const TQuestionFile& file) {

@@ -5,6 +5,7 @@
 #include "core/app/message_dialog.h"
 #include "core/common/file_path.h"
 #include "core/game/game_engine.h"
+#include "core/game/game_question_list.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
 #include "core/lang/message_shapes.h"

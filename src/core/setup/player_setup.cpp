@@ -87,7 +87,7 @@ void PlayerSetup::showPicture(int n, bool ownRequested) {
     PlayerRow& r = row(n);
     const QString path = m_settings.stringValue(ownPicKey(n));
     if (ownRequested && !path.isEmpty() && QFileInfo(path).isFile()) {
-        r.shown = SeatPicture::ownFile(path);
+        r.shown = SeatPicture::ownFile(path, r.pictureNumber);
         r.pictureButtonCaption = m_catalogue.text(Msg::MsgStandardPicture);
     } else {
         r.pictureButtonCaption = m_catalogue.text(Msg::MsgOwnPicture);
@@ -126,11 +126,9 @@ void PlayerSetup::switchOwnPicture(int n, const std::function<QString()>& choose
     if (!row(n).pictureButtonActive) {
         return;
     }
-    const auto i = static_cast<std::size_t>(n - 1);
     if (m_settings.contains(ownPicKey(n))) {
         m_settings.remove(ownPicKey(n));
         showPicture(n, false);
-        m_own.flag[i] = false;
         return;
     }
     const QString file = chooseFile ? chooseFile() : QString();
@@ -139,8 +137,6 @@ void PlayerSetup::switchOwnPicture(int n, const std::function<QString()>& choose
     }
     m_settings.setString(ownPicKey(n), file);
     showPicture(n, true);
-    m_own.flag[i] = true;
-    m_own.path[i] = file.left(kOwnPicturePathLength);
 }
 
 bool PlayerSetup::checkNames() {

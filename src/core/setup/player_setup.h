@@ -13,14 +13,6 @@ class MessageDialog;
 class SettingsStore;
 
 inline constexpr int kNameLength = 15;
-inline constexpr int kPictureCount = 10;
-inline constexpr int kOwnPicturePathLength = 200;
-
-// The own-picture part of the saved-game record: flag and path per player.
-struct OwnPictureRecord {
-    std::array<bool, kMaxPlayers> flag{};
-    std::array<QString, kMaxPlayers> path;
-};
 
 // One player's row of the new-game window as the window renders it.
 struct PlayerRow {
@@ -59,9 +51,6 @@ public:
     // answer means the dialog was cancelled and nothing changes).
     void switchOwnPicture(int n, const std::function<QString()>& chooseFile);
 
-    const OwnPictureRecord& ownPictures() const { return m_own; }
-    OwnPictureRecord& ownPictures() { return m_own; }
-
     // Names of the playing players: none empty or one blank, no two equal. Shows the message.
     bool checkNames();
     // Names, picture numbers and the player count into the settings.
@@ -81,7 +70,6 @@ private:
     MessageDialog& m_dialog;
     const MessageCatalogue& m_catalogue;
     std::array<PlayerRow, kMaxPlayers> m_rows;
-    OwnPictureRecord m_own;
     int m_playerCount = 1;
     bool m_randomOrder = false;
 };

@@ -237,13 +237,4 @@ std::optional<GameQuestions> drawGameQuestions(const QuestionPool& pool, int n, 
     return drawnList;
 }
 
-TQuestionFile gameQuestionList(const GameQuestions& questions) {
-    TQuestionFile file;
-    const std::size_t n = std::min<std::size_t>(questions.size(), kSlotCount);
-    for (std::size_t k = 0; k < n; ++k) {
-        storeSlot(file.entries[k + 1], questions[k]);
-    }
-    return file;
-}
-
 }  // namespace trivanto

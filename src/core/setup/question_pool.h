@@ -106,7 +106,4 @@ int distinctPlayableCount(const QuestionPool& pool, int playerCount);
 std::optional<GameQuestions> drawGameQuestions(const QuestionPool& pool, int n, int playerCount,
                                                RandomSource& random);
 
-// The game question list "game.log" of drawn questions: slot k + 1 holds questions[k].
-TQuestionFile gameQuestionList(const GameQuestions& questions);
-
 }  // namespace trivanto

@@ -115,12 +115,12 @@ void TMainForm::buildControls() {
     connect(large[0], &QAbstractButton::clicked, this, &TMainForm::NeuesSpielButtonClick);
     connect(large[1], &QAbstractButton::clicked, this, [this] {
         if (!busy()) {
-            runOrNotFinished(m_actions.openGame);
+            runOrNotFinished(m_game.openGame);
         }
     });
     connect(large[2], &QAbstractButton::clicked, this, [this] {
         if (!busy()) {
-            runOrNotFinished(m_actions.saveGame);
+            runOrNotFinished(m_game.SpielSpeichern);
         }
     });
     connect(large[3], &QAbstractButton::clicked, this,
@@ -278,17 +278,8 @@ void TMainForm::HelpJump(const QString& topic) {
     m_services.help.HelpJump(topic);
 }
 
-bool TMainForm::askSaveGame() {
-    if (!gameInProgress() || (m_game.GameSaved && m_game.GameSaved())) {
-        return true;
-    }
-    const MessageShape shape = messageShape(Msg::MsgAskSaveGame);
-    const int answer = m_services.dialog.question(m_services.catalogue.text(Msg::MsgAskSaveGame),
-                                                  shape.width, shape.wordWrap);
-    if (answer == AnswerYes && m_game.SpielSpeichern) {
-        m_game.SpielSpeichern();
-    }
-    return answer == AnswerYes || answer == AnswerNo;
+SaveOffer TMainForm::offerToSave() {
+    return m_game.offerToSave ? m_game.offerToSave() : SaveOffer::GoOn;
 }
 
 void TMainForm::NeuesSpielButtonClick() {
@@ -299,15 +290,18 @@ void TMainForm::NeuesSpielButtonClick() {
         NochNichtFertig();
         return;
     }
-    // Whatever the answer, the setup opens: Cancel does not cancel the new game.
-    askSaveGame();
+    // Cancel does not cancel the new game; only a save that could not be made keeps the
+    // game, so it can be saved at its next bet.
+    if (offerToSave() == SaveOffer::NotSaved) {
+        return;
+    }
     m_services.sound.play(Cue::NewGame);
     m_actions.showSetup();
 }
 
 void TMainForm::ProgrammBeenden() {
-    if (busy() || !askSaveGame()) {
-        return;  // Cancel: the game goes on
+    if (busy() || offerToSave() != SaveOffer::GoOn) {
+        return;  // Cancel, or no save where one was wanted: the game goes on
     }
     m_closing = true;
     close();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/app/services.h"
+#include "core/game/saved_game.h"
 #include "ui/widgets/t_shaped_form.h"
 
 class QLabel;
@@ -16,9 +17,10 @@ class TPictureButton;
 
 // The game's part of the main window. Until a game exists, none is in progress.
 struct MainFormGameHooks {
-    std::function<bool()> gameInProgress;  // from its start until its end screen
-    std::function<bool()> GameSaved;       // no bet since the last save
-    std::function<void()> SpielSpeichern;  // offers to save the running game
+    std::function<bool()> gameInProgress;    // from its start until its end screen
+    std::function<SaveOffer()> offerToSave;  // New Game and Exit while a game runs unsaved
+    std::function<void()> SpielSpeichern;    // SpeichernButton
+    std::function<void()> openGame;          // OeffnenButton: the offer to save, then loading
     // A draw, a pause or a game start is under way: New Game, Open, Save and Exit are
     // refused until it has ended, so nothing can act on a half-made turn.
     std::function<bool()> busy;
@@ -27,8 +29,6 @@ struct MainFormGameHooks {
 // The windows the buttons open; an empty one shows the "not finished yet" notice.
 struct MainFormActions {
     std::function<void()> showSetup;       // NeuesSpielButton, after the offer to save
-    std::function<void()> openGame;        // OeffnenButton
-    std::function<void()> saveGame;        // SpeichernButton
     std::function<void()> showHighscores;  // BestenlisteButton
     std::function<void()> showEditor;      // FragenkatalogButton
     std::function<void()> showUpdate;      // OnlineupdateButton
@@ -93,7 +93,7 @@ private:
     void fitButtonCaptions();
     void updateSoundPicture();
     void runOrNotFinished(const std::function<void()>& action);
-    bool askSaveGame();  // false when the user cancels
+    SaveOffer offerToSave();
 
     void NeuesSpielButtonClick();
     void BeendenButtonClick();

@@ -3,14 +3,16 @@
 #include <QKeyEvent>
 
 #include "core/game/game_engine.h"
+#include "core/game/saved_game.h"
 #include "core/setup/new_game_setup.h"
 #include "ui/game/game_board.h"
 #include "ui/shell/main_form.h"
 
 namespace trivanto {
 
-MainGame::MainGame(TMainForm& main, GameEngine& engine, NewGameSetup& setup, QObject* parent)
-    : QObject(parent), m_main(main), m_engine(engine), m_setup(setup) {
+MainGame::MainGame(TMainForm& main, GameEngine& engine, NewGameSetup& setup, SavedGames& savedGames,
+                   QObject* parent)
+    : QObject(parent), m_main(main), m_engine(engine), m_setup(setup), m_savedGames(savedGames) {
     m_board = new TGameBoard(m_engine);
     main.attachBoard(m_board);
     connect(&m_engine, &GameEngine::changed, this, &MainGame::renderFrame);
@@ -18,9 +20,9 @@ MainGame::MainGame(TMainForm& main, GameEngine& engine, NewGameSetup& setup, QOb
 
     MainFormGameHooks hooks;
     hooks.gameInProgress = [this] { return m_engine.view().gameInProgress; };
-    hooks.GameSaved = [this] { return m_engine.state().GameSaved; };
-    // Saved games do not exist yet: a "Yes" to the offer says so.
-    hooks.SpielSpeichern = [this] { m_main.NochNichtFertig(); };
+    hooks.offerToSave = [this] { return m_savedGames.offerToSave(); };
+    hooks.SpielSpeichern = [this] { m_savedGames.SpielSpeichern(); };
+    hooks.openGame = [this] { m_savedGames.openGame(); };
     hooks.busy = [this] { return m_engine.inTransition() || m_setup.building(); };
     main.setGameHooks(std::move(hooks));
 

@@ -13,6 +13,7 @@
 #include "core/app/single_instance.h"
 #include "core/common/file_path.h"
 #include "core/game/game_engine.h"
+#include "core/game/saved_game.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_shapes.h"
 #include "core/net/connection_manager.h"
@@ -202,6 +203,7 @@ void TrivantoApp::createServices() {
     m_engine = std::make_unique<GameEngine>(*m_services);
     m_dialogProxy->game = m_engine.get();
     m_setup = std::make_unique<NewGameSetup>(*m_services, *m_engine);
+    m_savedGames = std::make_unique<SavedGames>(*m_services, *m_engine);
     createOnlineServices();
 }
 
@@ -240,7 +242,7 @@ void TrivantoApp::createWindows() {
     const Services& services = *m_services;
     m_main = std::make_unique<TMainForm>(services);
     connect(m_main.get(), &TMainForm::FormClose, this, &TrivantoApp::onMainFormClosed);
-    m_game = std::make_unique<MainGame>(*m_main, *m_engine, *m_setup);
+    m_game = std::make_unique<MainGame>(*m_main, *m_engine, *m_setup, *m_savedGames);
     // The main window shows each banner the update fetches; its 30-second timer runs from now.
     connect(m_banner.get(), &BannerUpdater::bannerReplaced, m_main.get(), &TMainForm::loadBanner);
     m_banner->startTimer();

@@ -22,6 +22,7 @@ class MainGame;
 class NewGameSetup;
 class OnlineState;
 class ScoreUpload;
+class SavedGames;
 class SingleInstanceGuard;
 class SoundCues;
 class TBestenlisteForm;
@@ -42,10 +43,11 @@ class TWartenForm;
 // The application: runs the start-up (single instance, colour depth, splash, every window
 // created once in a fixed order, language, connection check, write test), then the message
 // loop until the main window closes. It owns every shared service (the catalogue, the sound
-// cues, the game engine, the new-game setup, the network access manager, IsOnline, the
-// connection manager and its watch, the banner, and the seams from the AppEnvironment) and
-// every window, and hands each window what it needs: Services to all, OnlineServices to those
-// that talk to a server. Tests build the whole program in-process against fakes.
+// cues, the game engine, the new-game setup, the saved games, the network access manager,
+// IsOnline, the connection manager and its watch, the banner, and the seams from the
+// AppEnvironment) and every window, and hands each window what it needs: Services to all,
+// OnlineServices to those that talk to a server. Tests build the whole program in-process
+// against fakes.
 class TrivantoApp final : public QObject {
     Q_OBJECT
 public:
@@ -74,6 +76,7 @@ public:
     // The shared services; they exist once the windows are created.
     GameEngine* engine() const { return m_engine.get(); }
     NewGameSetup* setup() const { return m_setup.get(); }
+    SavedGames* savedGames() const { return m_savedGames.get(); }
     SoundCues* soundCues() const { return m_sound.get(); }
     // What the windows that go on line are given (see OnlineServices).
     const OnlineServices& onlineServices() const { return *m_onlineServices; }
@@ -132,6 +135,7 @@ private:
     std::optional<Services> m_services;
     std::unique_ptr<GameEngine> m_engine;
     std::unique_ptr<NewGameSetup> m_setup;
+    std::unique_ptr<SavedGames> m_savedGames;
     // The network and the connection: IsOnline is false from the main window's creation on,
     // the banner's 30-second timer runs from the start, the poll from TRASForm's creation.
     std::unique_ptr<QNetworkAccessManager> m_ownNetwork;  // when the environment brings none

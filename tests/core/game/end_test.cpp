@@ -99,8 +99,19 @@ TEST_F(GameEnd, LoadedGameOffersNoUploadButEntersTheTopTen) {
     playAll(1, 10, std::vector<std::pair<const char*, bool>>(10, {"1", true}));
     EXPECT_TRUE(engine->view().submitVisible);
     EXPECT_TRUE(engine->submitOffered());
-    engine->setUploadAllowed(false);
-    engine->SpielEnde();
+    // The same game continued from a save at its last question.
+    LoadedGame loaded;
+    loaded.data.PlayerCount = 1;
+    loaded.data.QuestionsPerPlayer = 10;
+    loaded.data.names[0] = QStringLiteral("Ann");
+    loaded.Account[0] = 1009;
+    loaded.QuestionNumber = 10;
+    loaded.questions = engine->questions();
+    ASSERT_TRUE(engine->restoreGame(loaded));
+    EXPECT_FALSE(engine->state().UploadAllowed);
+    ASSERT_TRUE(engine->EinsatzPruefen(QStringLiteral("1")));
+    engine->chooseAnswer(1);
+    engine->proceed();
     EXPECT_EQ(engine->view().endPanelText, msg(Msg::MsgSavedGameNoTransfer));
     EXPECT_FALSE(engine->view().submitVisible);
     EXPECT_FALSE(engine->submitOffered());

@@ -87,6 +87,42 @@ TEST_F(Turns, RandomOrderWithSoundOffSkipsThePause) {
     EXPECT_TRUE(backend.played().isEmpty());
 }
 
+// The cues of multiple-choice turns in order: the bet cue, silence on the accepted bet, the
+// countdown music, the answer's cue; with the sound off only the stops remain.
+TEST_F(Turns, CueSequenceOfMultipleChoiceTurns) {
+    for (const bool soundOn : {true, false}) {
+        SCOPED_TRACE(soundOn ? "sound on" : "sound off");
+        if (sound->SoundOn() != soundOn) {
+            sound->toggleSound();
+        }
+        backend.clear();
+        startGame(2, 10);
+        ASSERT_TRUE(engine->EinsatzPruefen(QStringLiteral("100")));
+        engine->chooseAnswer(1);
+        engine->proceed();
+        ASSERT_TRUE(engine->EinsatzPruefen(QStringLiteral("100")));
+        engine->chooseAnswer(2);
+        engine->proceed();
+        const QStringList on{"stop",
+                             "prog/audio03.snd",  // question 1 is prepared
+                             "stop",              // the accepted bet
+                             "stop",
+                             "prog/audio05.snd",  // the countdown music
+                             "stop",
+                             "prog/audio08.snd",  // right
+                             "stop",
+                             "prog/audio04.snd",  // question 2 is prepared
+                             "stop",
+                             "stop",
+                             "prog/audio05.snd",
+                             "stop",
+                             "prog/audio10.snd",  // wrong
+                             "stop",
+                             "prog/audio04.snd"};
+        EXPECT_EQ(backend.calls(), soundOn ? on : (QStringList{"stop", "stop"}));
+    }
+}
+
 TEST_F(Turns, NewGameBoardAndEmptySeats) {
     startGame(4, 10);
     startGame(2, 10);

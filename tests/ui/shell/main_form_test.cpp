@@ -38,56 +38,49 @@ protected:
         QObject::connect(form.get(), &TMainForm::FormClose, [this] { ++closed; });
         return form;
     }
-    void withGame(TMainForm& form, bool saved, bool busy = false) {
-        form.setGameHooks({[] { return true; }, [saved] { return saved; }, [this] { ++saves; },
-                           [busy] { return busy; }});
+    // A running game whose offer to save ends as `offer`.
+    void withGame(TMainForm& form, SaveOffer offer, bool busy = false) {
+        MainFormGameHooks hooks;
+        hooks.gameInProgress = [] { return true; };
+        hooks.offerToSave = [this, offer] {
+            ++offers;
+            return offer;
+        };
+        hooks.SpielSpeichern = [this] { ++saves; };
+        hooks.openGame = [this] { ++opens; };
+        hooks.busy = [busy] { return busy; };
+        form.setGameHooks(std::move(hooks));
     }
 
     MessageCatalogue texts;
     ScriptedFileDialogs files;
     std::vector<std::unique_ptr<SoundCues>> cues;
     int closed = 0;
+    int offers = 0;
     int saves = 0;
+    int opens = 0;
 };
 
-TEST_F(MainFormTest, ShutdownOffersToSaveARunningGame) {
+// The offer itself is the saved games' (core); the window acts on how it ended.
+TEST_F(MainFormTest, ShutdownFollowsTheOfferToSave) {
     struct Case {
         const char* name;
-        bool game;
-        bool saved;
-        int answer;  // scripted answer of the question, if one is asked
-        bool asks;
-        int saves;
+        SaveOffer offer;
         bool closes;
     };
     const Case cases[] = {
-        {"no game", false, false, AnswerYes, false, 0, true},
-        {"saved game", true, true, AnswerYes, false, 0, true},
-        {"Yes saves, then closes", true, false, AnswerYes, true, 1, true},
-        {"No closes without saving", true, false, AnswerNo, true, 0, true},
-        {"Cancel goes on", true, false, AnswerCancel, true, 0, false},
+        {"saved, declined or no game", SaveOffer::GoOn, true},
+        {"Cancel goes on", SaveOffer::Cancelled, false},
+        {"a save that failed goes on", SaveOffer::NotSaved, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        dialog.clear();
-        closed = saves = 0;
+        closed = offers = 0;
         auto form = makeForm();
-        if (c.game) {
-            withGame(*form, c.saved);
-        }
+        withGame(*form, c.offer);
         form->show();
-        if (c.asks) {
-            dialog.pushAnswer(c.answer);
-        }
         QTest::mouseClick(control<QWidget>(form.get(), "Button3"), Qt::LeftButton);
-        ASSERT_EQ(dialog.requests().size(), c.asks ? 1u : 0u);
-        if (c.asks) {
-            EXPECT_EQ(dialog.last().mode, DialogMode::Question);
-            EXPECT_EQ(dialog.last().text, texts.text(Msg::MsgAskSaveGame));
-            EXPECT_EQ(dialog.last().width, 237);
-            EXPECT_FALSE(dialog.last().wordWrap);
-        }
-        EXPECT_EQ(saves, c.saves);
+        EXPECT_EQ(offers, 1);
         EXPECT_EQ(closed, c.closes ? 1 : 0);
         EXPECT_EQ(form->isVisible(), !c.closes);
     }
@@ -95,31 +88,46 @@ TEST_F(MainFormTest, ShutdownOffersToSaveARunningGame) {
 
 TEST_F(MainFormTest, WindowManagerCloseGoesThroughTheSameOffer) {
     auto form = makeForm();
-    withGame(*form, false);
+    withGame(*form, SaveOffer::Cancelled);
     form->show();
-    dialog.pushAnswer(AnswerCancel);
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(closed, 0);
-    EXPECT_EQ(dialog.requests().size(), 1u);
+    EXPECT_EQ(offers, 1);
 }
 
-TEST_F(MainFormTest, NewGameOpensTheSetupWhateverTheAnswer) {
-    for (int answer : {AnswerYes, AnswerNo, AnswerCancel}) {
-        SCOPED_TRACE(answer);
-        saves = 0;
+TEST_F(MainFormTest, NewGameOpensTheSetupUnlessTheWantedSaveFailed) {
+    for (SaveOffer offer : {SaveOffer::GoOn, SaveOffer::Cancelled, SaveOffer::NotSaved}) {
+        SCOPED_TRACE(static_cast<int>(offer));
         sound.clear();
         auto form = makeForm();
-        withGame(*form, false);
+        withGame(*form, offer);
         int setups = 0;
         MainFormActions actions;
         actions.showSetup = [&] { ++setups; };
         form->setActions(actions);
-        dialog.pushAnswer(answer);
         QTest::mouseClick(control<QWidget>(form.get(), "NeuesSpielButton"), Qt::LeftButton);
-        EXPECT_EQ(setups, 1);
-        EXPECT_EQ(saves, answer == AnswerYes ? 1 : 0);
-        EXPECT_EQ(sound.played(), QStringList{filePath(progDir(), QStringLiteral("audio02.snd"))});
+        const bool opens = offer != SaveOffer::NotSaved;
+        EXPECT_EQ(setups, opens ? 1 : 0);
+        EXPECT_EQ(sound.played(),
+                  opens ? QStringList{filePath(progDir(), QStringLiteral("audio02.snd"))}
+                        : QStringList{});
+    }
+}
+
+TEST_F(MainFormTest, OpenAndSaveGoToTheGameUnlessBusy) {
+    for (bool busy : {false, true}) {
+        SCOPED_TRACE(busy);
+        saves = opens = 0;
+        auto form = makeForm();
+        withGame(*form, SaveOffer::GoOn, busy);
+        form->show();
+        form->enableGameFiles(true, true);
+        QTest::mouseClick(control<QWidget>(form.get(), "OeffnenButton"), Qt::LeftButton);
+        QTest::mouseClick(control<QWidget>(form.get(), "SpeichernButton"), Qt::LeftButton);
+        EXPECT_EQ(opens, busy ? 0 : 1);
+        EXPECT_EQ(saves, busy ? 0 : 1);
+        EXPECT_TRUE(dialog.empty());
     }
 }
 

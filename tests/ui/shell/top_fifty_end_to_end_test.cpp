@@ -81,7 +81,12 @@ protected:
         ASSERT_TRUE(engine.NeuesSpiel(data, {gametest::mcSlot(QStringLiteral("Q1")),
                                              gametest::mcSlot(QStringLiteral("Q2"))}));
         if (loaded) {
-            engine.setUploadAllowed(false);
+            // The same game as if continued from a saved game at its first bet.
+            LoadedGame game;
+            game.data = data;
+            game.Account = engine.state().Account;
+            game.questions = engine.questions();
+            ASSERT_TRUE(engine.restoreGame(std::move(game)));
         }
         for (const char* bet : {"300", "700"}) {
             ASSERT_TRUE(engine.EinsatzPruefen(QString::fromLatin1(bet)));
