@@ -9,8 +9,13 @@ namespace trivanto {
 
 Result<QByteArray> readFileStart(const QString& path, qint64 maxBytes, const QString& kind) {
     const QString name = QDir::toNativeSeparators(path);
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         return Status::failure(QStringLiteral("%1: is a folder, not %2").arg(name, kind));
+    }
+    // A pipe or a device would block the program or never end; only plain files are read.
+    if (info.exists() && !info.isFile()) {
+        return Status::failure(QStringLiteral("%1: is no plain file, not %2").arg(name, kind));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

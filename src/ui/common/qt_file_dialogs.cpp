@@ -1,20 +1,27 @@
 #include "ui/common/qt_file_dialogs.h"
 
 #include <QApplication>
-#include <QFileDialog>
 
 namespace trivanto {
+
+void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request,
+                       QFileDialog::AcceptMode mode) {
+    dialog.setWindowTitle(request.title);
+    dialog.setDirectory(request.folder);
+    dialog.setNameFilter(request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+}
 
 namespace {
 
 // A modal dialog of the desktop; the chosen file, or empty when cancelled.
 QString runDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder, request.filter);
-    dialog.setAcceptMode(mode);
-    // Opening: the file must exist. Saving: overwriting is confirmed by the dialog.
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
+    QFileDialog dialog(QApplication::activeWindow());
+    prepareFileDialog(dialog, request, mode);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }

@@ -132,6 +132,53 @@ TEST_F(SavedGamesThroughTheWindows, SaveQuitStartAgainOpenAndPlayOn) {
     EXPECT_EQ(dialog.requests().size(), 1u);
 }
 
+// "Yes" to the offers of "Exit" and "New Game" writes the game, which then opens where it
+// stood.
+TEST_F(SavedGamesThroughTheWindows, TheOffersOfExitAndNewGameSave) {
+    startTenQuestionGame();
+    betAndAnswer(QStringLiteral("300"));
+    const QString atExit = filePath(progDir(), QStringLiteral("exit.sav"));
+    dialog.pushAnswer(AnswerYes);  // the offer
+    dialog.pushAnswer(AnswerYes);  // the fairness question
+    files.push(atExit);
+    click("BeendenButton");
+    ASSERT_EQ(dialog.requests().size(), 2u);
+    EXPECT_EQ(dialog.requests()[0].text, msg(Msg::MsgAskSaveGame));
+    EXPECT_EQ(dialog.requests()[1].text, msg(Msg::MsgSavedGameNoTop50));
+    EXPECT_TRUE(app->isFinished());
+    EXPECT_EQ(QFileInfo(atExit).size(), 134852);
+
+    app.reset();
+    ASSERT_TRUE(start());
+    files.push(atExit);
+    click("OeffnenButton");
+    ASSERT_EQ(label("AktuelleFrageLabel"), QStringLiteral("Question 2 of 10"));
+    ASSERT_EQ(lcd(), QStringLiteral("1300"));
+    betAndAnswer(QStringLiteral("100"));
+
+    const QString atNewGame = filePath(progDir(), QStringLiteral("new.sav"));
+    dialog.clear();
+    dialog.pushAnswer(AnswerYes);
+    dialog.pushAnswer(AnswerYes);
+    files.push(atNewGame);
+    bool setupShown = false;
+    whenModal([&] {
+        setupShown = app->spielerForm()->isVisible();
+        QTest::mouseClick(control(app->spielerForm(), "AbbrechenButton"), Qt::LeftButton);
+    });
+    click("NeuesSpielButton");
+    EXPECT_TRUE(setupShown);
+    ASSERT_EQ(dialog.requests().size(), 2u);
+    EXPECT_EQ(dialog.requests()[0].text, msg(Msg::MsgAskSaveGame));
+    const QByteArray saved = savetest::readBytes(atNewGame);
+    ASSERT_EQ(saved.size(), 134852);
+    savetest::RecordBytes expected;
+    expected.bytes = saved;
+    expected.questionNumber(3);
+    expected.account(1, 1400);
+    EXPECT_EQ(saved, expected.bytes);  // question 3 and 1400 where the record keeps them
+}
+
 // A file of another kind, opened during a game, is named in a clear message and the game goes
 // on as it was.
 TEST_F(SavedGamesThroughTheWindows, AForeignFileChangesNothing) {
