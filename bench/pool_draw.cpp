@@ -12,6 +12,7 @@
 
 #include "core/app/clock.h"
 #include "core/app/random_source.h"
+#include "core/game/game_question_list.h"
 #include "core/lang/message_catalogue.h"
 #include "core/questions/question_file.h"
 #include "core/setup/question_pool.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -23,6 +24,8 @@
 #include "support/recording_sound_backend.h"
 #include "support/scripted_connection_backend.h"
 #include "support/scripted_random.h"
+#include "ui/setup/spieler_form.h"
+#include "ui/shell/main_form.h"
 #include "ui/shell/trivanto_app.h"
 
 namespace trivanto {
@@ -85,6 +88,22 @@ protected:
     void finishStart() {
         while (app->setup()->building() && clock.advanceToNextTimer()) {
         }
+    }
+
+    // "New Game" with the first player alone, every category ticked and the shortest game (ten
+    // questions): the draws take the pool in order and put the one joker on `jokerSlot`.
+    void startShortestGame(int jokerSlot) {
+        for (int j = 1; j <= 10; ++j) {
+            random.push(1);
+        }
+        random.push({1, jokerSlot});
+        whenModal([this] {
+            QTest::mouseClick(control(app->spielerForm(), "AllesButton"), Qt::LeftButton);
+            control<QComboBox>(app->spielerForm(), "MaxCombo")->setCurrentIndex(0);
+            QTest::mouseClick(control(app->spielerForm(), "OKButton"), Qt::LeftButton);
+        });
+        QTest::mouseClick(control(app->mainForm(), "NeuesSpielButton"), Qt::LeftButton);
+        finishStart();
     }
 
     // Runs `action` once the next modal loop is running.

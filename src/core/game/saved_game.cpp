@@ -10,17 +10,13 @@
 #include "core/game/game_engine.h"
 #include "core/game/game_question_list.h"
 #include "core/lang/message_catalogue.h"
+#include "core/lang/message_shapes.h"
 #include "core/lang/window_texts.h"
 #include "core/text/cp1252.h"
 
 namespace trivanto {
 
 namespace {
-
-constexpr int kFairnessWidth = 347;
-constexpr int kAskSaveWidth = 237;
-constexpr int kPictureMissingWidth = 270;
-constexpr int kFileMessageWidth = 300;
 
 std::size_t idx(int player) {
     return static_cast<std::size_t>(player - 1);
@@ -189,18 +185,24 @@ FileDialogRequest SavedGames::fileRequest(const char* dialogName) const {
     return request;
 }
 
-void SavedGames::notice(const QString& text) {
-    m_services.dialog.notice(text, kFileMessageWidth, true);
+void SavedGames::notice(Msg key, const QString& appended) {
+    const MessageShape shape = messageShape(key);
+    m_services.dialog.notice(m_services.catalogue.text(key) + appended, shape.width,
+                             shape.wordWrap);
+}
+
+int SavedGames::ask(Msg key) {
+    const MessageShape shape = messageShape(key);
+    return m_services.dialog.question(m_services.catalogue.text(key), shape.width, shape.wordWrap);
 }
 
 bool SavedGames::askFairness() {
-    return m_services.dialog.question(m_services.catalogue.text(Msg::MsgSavedGameNoTop50),
-                                      kFairnessWidth, true) == AnswerYes;
+    return ask(Msg::MsgSavedGameNoTop50) == AnswerYes;
 }
 
 SavedGames::SaveResult SavedGames::save() {
     if (!m_engine.canSave()) {
-        notice(m_services.catalogue.text(Msg::MsgSaveOnlyAtBet));
+        notice(Msg::MsgSaveOnlyAtBet);
         return SaveResult::Impossible;
     }
     if (!askFairness()) {
@@ -212,7 +214,7 @@ SavedGames::SaveResult SavedGames::save() {
     }
     const Status written = WriteSaveRecord(file, saveRecordOf(m_engine));
     if (!written.ok()) {
-        notice(m_services.catalogue.text(Msg::MsgSavedGameUnwritable) + written.error());
+        notice(Msg::MsgSavedGameUnwritable, written.error());
         return SaveResult::Impossible;
     }
     m_engine.setGameSaved(true);
@@ -227,8 +229,7 @@ SaveOffer SavedGames::offerToSave() {
     if (!m_engine.view().gameInProgress || m_engine.state().GameSaved) {
         return SaveOffer::GoOn;
     }
-    const int answer = m_services.dialog.question(m_services.catalogue.text(Msg::MsgAskSaveGame),
-                                                  kAskSaveWidth, false);
+    const int answer = ask(Msg::MsgAskSaveGame);
     if (answer == AnswerYes) {
         // Declining the fairness question or the dialog still lets the action go on.
         return save() == SaveResult::Impossible ? SaveOffer::NotSaved : SaveOffer::GoOn;
@@ -254,7 +255,7 @@ bool SavedGames::SpielLaden() {
     // Read and check everything first: a file that is refused leaves the game as it was.
     const auto bytes = readFileStart(file, kSaveRecordSize + 1, QStringLiteral("a saved game"));
     if (!bytes.ok()) {
-        notice(m_services.catalogue.text(Msg::MsgSavedGameUnreadable) + bytes.error());
+        notice(Msg::MsgSavedGameUnreadable, bytes.error());
         return false;
     }
     const QFileInfo info(file);
@@ -262,12 +263,11 @@ bool SavedGames::SpielLaden() {
     const auto restored = record.ok() ? restoredGameOf(*record, info.absolutePath())
                                       : Result<RestoredRecord>(record.status());
     if (!restored.ok() || !m_engine.restoreGame(restored->game)) {
-        notice(m_services.catalogue.text(Msg::MsgSavedGameDamaged) + info.fileName());
+        notice(Msg::MsgSavedGameDamaged, info.fileName());
         return false;
     }
     if (!restored->picturesFound) {
-        m_services.dialog.notice(m_services.catalogue.text(Msg::MsgPlayerPictureMissing),
-                                 kPictureMissingWidth, true);
+        notice(Msg::MsgPlayerPictureMissing);
     }
     return true;
 }

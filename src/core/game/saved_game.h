@@ -11,6 +11,7 @@
 namespace trivanto {
 
 class GameEngine;
+enum class Msg;
 
 // The record of the game as it stands: its questions, the four seat captions, accounts,
 // picture numbers, turn, counts and own pictures (what the seats show). Paths outside
@@ -61,7 +62,8 @@ private:
     SaveResult save();
     bool askFairness();
     FileDialogRequest fileRequest(const char* dialogName) const;
-    void notice(const QString& text);
+    void notice(Msg key, const QString& appended = {});
+    int ask(Msg key);
 
     Services m_services;
     GameEngine& m_engine;

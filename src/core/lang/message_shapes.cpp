@@ -49,6 +49,16 @@ const std::array kMessages{
     DialogMessage{Msg::MsgPoolFileUnwritable, wraps(300),
                   u"/home/player/.local/share/Trivanto/fragen.tmp: cannot be written: "
                   u"Permission denied"},
+    DialogMessage{Msg::MsgSavedGameNoTop50, wraps(347)},
+    DialogMessage{Msg::MsgPlayerPictureMissing, wraps(270)},
+    DialogMessage{Msg::MsgSaveOnlyAtBet, wraps(300)},
+    DialogMessage{Msg::MsgSavedGameUnwritable, wraps(300),
+                  u"/home/player/Saved games/A long evening with the family.sav: cannot be "
+                  u"written: No space left on device"},
+    DialogMessage{Msg::MsgSavedGameUnreadable, wraps(300),
+                  u"/home/player/Saved games/A long evening with the family.sav: cannot be "
+                  u"opened: Permission denied"},
+    DialogMessage{Msg::MsgSavedGameDamaged, wraps(300), u"A long evening with the family.sav"},
 };
 
 }  // namespace

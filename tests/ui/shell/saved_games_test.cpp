@@ -37,19 +37,7 @@ protected:
     }
 
     // One player ("Player 1"), ten questions in pool order, one joker on slot 10.
-    void startTenQuestionGame() {
-        for (int j = 1; j <= 10; ++j) {
-            random.push(1);
-        }
-        random.push({1, 10});
-        whenModal([&] {
-            QTest::mouseClick(control(app->spielerForm(), "AllesButton"), Qt::LeftButton);
-            control<QComboBox>(app->spielerForm(), "MaxCombo")->setCurrentIndex(0);
-            QTest::mouseClick(control(app->spielerForm(), "OKButton"), Qt::LeftButton);
-        });
-        click("NeuesSpielButton");
-        finishStart();
-    }
+    void startTenQuestionGame() { startShortestGame(10); }
 
     QString msg(Msg key) const { return app->catalogue().text(key); }
     template <typename T = QWidget>

@@ -205,17 +205,7 @@ TEST_F(WholeGameTest, TwoPlayersPlayTheShortestGameToTheEnd) {
 }
 
 TEST_F(WholeGameTest, NewGameDuringAGameOffersToSaveAndCancellingTheSetupEmptiesTheBoard) {
-    for (int j = 1; j <= 10; ++j) {
-        random.push(1);
-    }
-    random.push({1, 2});  // one joker, on slot 2
-    whenModal([&] {
-        QTest::mouseClick(control(app->spielerForm(), "AllesButton"), Qt::LeftButton);
-        control<QComboBox>(app->spielerForm(), "MaxCombo")->setCurrentIndex(0);
-        QTest::mouseClick(control(app->spielerForm(), "OKButton"), Qt::LeftButton);
-    });
-    click("NeuesSpielButton");
-    finishStart();
+    startShortestGame(2);
     ASSERT_TRUE(main->gameInProgress());
     ASSERT_TRUE(dialog.empty());
 
