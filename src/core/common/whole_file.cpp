@@ -4,29 +4,47 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace trivanto {
 
-Result<QByteArray> readWholeFile(const QString& path) {
+namespace {
+
+// Up to `maxBytes` bytes of a plain file, all of it when `maxBytes` is negative.
+Result<QByteArray> readPlainFile(const QString& path, qint64 maxBytes, const QString& kind) {
     const QString name = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
         return Status::failure(QStringLiteral("%1: no such file").arg(name));
     }
     if (info.isDir()) {
-        return Status::failure(QStringLiteral("%1: is a folder, not a file").arg(name));
+        return Status::failure(QStringLiteral("%1: is a folder, not %2").arg(name, kind));
+    }
+    // A pipe or a device would block the program or never end; only plain files are read.
+    if (!info.isFile()) {
+        return Status::failure(QStringLiteral("%1: is no plain file, not %2").arg(name, kind));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Status::failure(
             QStringLiteral("%1: cannot be opened: %2").arg(name, file.errorString()));
     }
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
     if (file.error() != QFileDevice::NoError) {
         return Status::failure(
             QStringLiteral("%1: cannot be read: %2").arg(name, file.errorString()));
     }
     return bytes;
+}
+
+}  // namespace
+
+Result<QByteArray> readWholeFile(const QString& path) {
+    return readPlainFile(path, -1, QStringLiteral("a file"));
+}
+
+Result<QByteArray> readFileStart(const QString& path, qint64 maxBytes, const QString& kind) {
+    return readPlainFile(path, std::max<qint64>(maxBytes, 0), kind);
 }
 
 Status writeWholeFile(const QString& path, const QByteArray& bytes) {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/common/file_io.h"
+#include "core/common/whole_file.h"
 #include "core/text/cp1252.h"
 
 namespace trivanto {
@@ -91,7 +91,7 @@ Result<TSaveRecord> saveRecordFromBytes(const QByteArray& bytes, const QString& 
 }
 
 Status WriteSaveRecord(const QString& path, const TSaveRecord& record) {
-    return writeFileAtomically(path, saveRecordToBytes(record));
+    return writeWholeFile(path, saveRecordToBytes(record));
 }
 
 }  // namespace trivanto

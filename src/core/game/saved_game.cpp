@@ -5,8 +5,8 @@
 
 #include "core/app/file_dialogs.h"
 #include "core/app/message_dialog.h"
-#include "core/common/file_io.h"
 #include "core/common/file_path.h"
+#include "core/common/whole_file.h"
 #include "core/game/game_engine.h"
 #include "core/game/game_question_list.h"
 #include "core/lang/message_catalogue.h"

@@ -8,7 +8,6 @@
 #include <type_traits>
 
 #include "core/common/whole_file.h"
-#include "core/common/file_io.h"
 #include "core/text/cp1252.h"
 
 namespace trivanto {

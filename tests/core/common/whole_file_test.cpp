@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "core/common/file_io.h"
+#include "core/common/whole_file.h"
 #include "support/save_files.h"
 
 namespace trivanto {
@@ -36,14 +36,14 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 
-TEST(WriteFileAtomically, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
+TEST(WriteWholeFile, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("game.sav"));
     const QByteArray old(134852, 'o');
     ASSERT_TRUE(writeBytes(file, old));
     {
         FileSizeLimit limit(4096);
-        const Status written = writeFileAtomically(file, QByteArray(134852, 'n'));
+        const Status written = writeWholeFile(file, QByteArray(134852, 'n'));
         ASSERT_FALSE(written.ok());
         EXPECT_TRUE(written.error().contains(QStringLiteral("game.sav")))
             << written.error().toStdString();
@@ -53,7 +53,7 @@ TEST(WriteFileAtomically, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.sav")});
 
     // Without the limit the new content replaces the old one whole.
-    ASSERT_TRUE(writeFileAtomically(file, QByteArray(134852, 'n')).ok());
+    ASSERT_TRUE(writeWholeFile(file, QByteArray(134852, 'n')).ok());
     EXPECT_EQ(readBytes(file), QByteArray(134852, 'n'));
 }
 
