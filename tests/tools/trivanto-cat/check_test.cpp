@@ -109,7 +109,7 @@ TEST(CatCheck, DamagedFilesAreReportedAndOtherFilesStillChecked) {
         {"Long.trv", "133867"},
         {"Empty.trv", "0 bytes"},
         {"Folder.trv", "folder"},
-        {"Missing.trv", "cannot be opened"},
+        {"Missing.trv", "no such file"},
     };
     QStringList args{QStringLiteral("check"), QStringLiteral("Clean.trv")};
     for (const auto& c : cases) {
