@@ -65,7 +65,7 @@ bool writeGallery(const QString& folder) {
         put(smallButtonPicture(button, false), QStringLiteral("small_%1").arg(i));
         put(smallButtonPicture(button, true), QStringLiteral("small_%1_hover").arg(i));
     }
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < kToolPictureCount; ++i) {
         const auto tool = static_cast<ToolPicture>(i);
         put(toolPicture(tool, false), QStringLiteral("tool_%1").arg(i));
         put(toolPicture(tool, true), QStringLiteral("tool_%1_hover").arg(i));

@@ -216,6 +216,18 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgSavedGameDamaged,
      u"This file is no saved Trivanto game, or it is damaged. It was not opened, and the game "
      u"stays as it was: "},
+    {Msg::MsgCategoryNotInProgramFolder,
+     u"Trivanto plays the categories of its program folder only, so it does not open this one: "},
+    {Msg::MsgCategoryFileFilter, u"Trivanto categories (*.trv)"},
+    {Msg::MsgSourceFileFilter, u"Category sources (*.json *.csv)"},
+    {Msg::MsgEditorImportCaption, u"Import"},
+    {Msg::MsgEditorImportHint, u"Make a category of a JSON or CSV file!"},
+    {Msg::MsgEditorImportTitle, u"Import a category"},
+    {Msg::MsgEditorExportCaption, u"Export"},
+    {Msg::MsgEditorExportHint, u"Write the category to a JSON or CSV file!"},
+    {Msg::MsgEditorExportTitle, u"Export the category"},
+    {Msg::MsgEditorChecksHeading, u"Checks of the category"},
+    {Msg::MsgEditorChecksClean, u"No problems found."},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

@@ -228,6 +228,18 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgSavedGameDamaged,
      u"Diese Datei ist kein gespeichertes Trivanto-Spiel oder sie ist beschädigt. Sie wurde "
      u"nicht geöffnet, und das Spiel bleibt, wie es war: "},
+    {Msg::MsgCategoryNotInProgramFolder,
+     u"Trivanto spielt nur die Rubriken seines Programmordners und öffnet diese deshalb nicht: "},
+    {Msg::MsgCategoryFileFilter, u"Trivanto-Rubriken (*.trv)"},
+    {Msg::MsgSourceFileFilter, u"Rubrikquellen (*.json *.csv)"},
+    {Msg::MsgEditorImportCaption, u"Import"},
+    {Msg::MsgEditorImportHint, u"Eine Rubrik aus einer JSON- oder CSV-Datei anlegen!"},
+    {Msg::MsgEditorImportTitle, u"Rubrik importieren"},
+    {Msg::MsgEditorExportCaption, u"Export"},
+    {Msg::MsgEditorExportHint, u"Die Rubrik als JSON- oder CSV-Datei schreiben!"},
+    {Msg::MsgEditorExportTitle, u"Rubrik exportieren"},
+    {Msg::MsgEditorChecksHeading, u"Prüfung der Rubrik"},
+    {Msg::MsgEditorChecksClean, u"Keine Probleme gefunden."},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

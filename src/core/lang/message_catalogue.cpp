@@ -146,6 +146,17 @@ constexpr const char* kKeyNames[] = {
     "MsgSavedGameUnwritable",
     "MsgSavedGameUnreadable",
     "MsgSavedGameDamaged",
+    "MsgCategoryNotInProgramFolder",
+    "MsgCategoryFileFilter",
+    "MsgSourceFileFilter",
+    "MsgEditorImportCaption",
+    "MsgEditorImportHint",
+    "MsgEditorImportTitle",
+    "MsgEditorExportCaption",
+    "MsgEditorExportHint",
+    "MsgEditorExportTitle",
+    "MsgEditorChecksHeading",
+    "MsgEditorChecksClean",
 };
 
 static_assert(std::size(kKeyNames) == static_cast<std::size_t>(kMsgCount), "one name per key");

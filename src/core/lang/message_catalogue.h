@@ -144,6 +144,17 @@ enum class Msg {
     MsgSavedGameUnwritable,
     MsgSavedGameUnreadable,
     MsgSavedGameDamaged,
+    MsgCategoryNotInProgramFolder,
+    MsgCategoryFileFilter,
+    MsgSourceFileFilter,
+    MsgEditorImportCaption,
+    MsgEditorImportHint,
+    MsgEditorImportTitle,
+    MsgEditorExportCaption,
+    MsgEditorExportHint,
+    MsgEditorExportTitle,
+    MsgEditorChecksHeading,
+    MsgEditorChecksClean,
     Count
 };
 

@@ -300,7 +300,8 @@ void TMainForm::NeuesSpielButtonClick() {
 }
 
 void TMainForm::ProgrammBeenden() {
-    if (busy() || offerToSave() != SaveOffer::GoOn) {
+    if (busy() || (m_actions.confirmQuit && !m_actions.confirmQuit()) ||
+        offerToSave() != SaveOffer::GoOn) {
         return;  // Cancel, or no save where one was wanted: the game goes on
     }
     m_closing = true;

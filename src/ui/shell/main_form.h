@@ -33,6 +33,9 @@ struct MainFormActions {
     std::function<void()> showEditor;      // FragenkatalogButton
     std::function<void()> showUpdate;      // OnlineupdateButton
     std::function<void()> showInfo;        // Button1
+    // Before the program ends: an open window with unsaved work asks its user first; false
+    // when the user chose to stay.
+    std::function<bool()> confirmQuit;
 };
 
 // The main window: a 640 x 479 shaped window with the title-bar buttons, the eight large

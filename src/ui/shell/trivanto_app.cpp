@@ -12,6 +12,7 @@
 #include "core/app/program_folder_seed.h"
 #include "core/app/single_instance.h"
 #include "core/common/file_path.h"
+#include "core/editor/question_editor.h"
 #include "core/game/game_engine.h"
 #include "core/game/saved_game.h"
 #include "core/game/sound_cues.h"
@@ -37,6 +38,7 @@
 #include "ui/common/qt_translations.h"
 #include "ui/common/warten_form.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/editor/editor_form.h"
 #include "ui/game/game_board.h"
 #include "ui/online/ras_form.h"
 #include "ui/scores/bestenliste_form.h"
@@ -204,6 +206,8 @@ void TrivantoApp::createServices() {
     m_dialogProxy->game = m_engine.get();
     m_setup = std::make_unique<NewGameSetup>(*m_services, *m_engine);
     m_savedGames = std::make_unique<SavedGames>(*m_services, *m_engine);
+    m_questionEditor = std::make_unique<QuestionEditor>(
+        EditorServices{dialog(), m_catalogue, *m_env.clock, m_env.paths.progDir});
     createOnlineServices();
 }
 
@@ -268,8 +272,9 @@ void TrivantoApp::createWindows() {
     }
     m_spieler = std::make_unique<TSpielerForm>(services, *m_setup, m_warten.get(),
                                                [this] { m_info->showModal(); });
-    // Place of TEditorForm, TSuchenForm, TNeueFragendateiForm and
-    // TFragendateiOeffnenForm; each registers with m_order and sets its MainFormActions entry.
+    m_editor = std::make_unique<TEditorForm>(services, *m_questionEditor);
+    // Place of TSuchenForm, TNeueFragendateiForm and TFragendateiOeffnenForm; they plug into
+    // the editor's hooks. Until then New File and Open use the system's file dialogs.
     m_order = std::make_unique<FensterNachVorn>();
     m_order->setMainWindow(m_main.get());
     m_order->setWindow(FrontWindow::Onlineupdate, m_onlineupdate.get());
@@ -278,6 +283,7 @@ void TrivantoApp::createWindows() {
     m_order->setWindow(FrontWindow::Warten, m_warten.get());
     m_order->setWindow(FrontWindow::Fehlermeldung, m_message.get());
     m_order->setWindow(FrontWindow::Spieler, m_spieler.get());
+    m_order->setWindow(FrontWindow::Editor, m_editor.get());
     m_grau = std::make_unique<TGrauform>();
     m_grau->FormCreate(*m_order, *m_main, *m_sound);
     m_ras = std::make_unique<TRASForm>(*m_connections);
@@ -302,6 +308,12 @@ void TrivantoApp::createWindows() {
     actions.showSetup = [this] { m_spieler->open(); };
     actions.showHighscores = [this] { m_bestenliste->OpenFromMain(); };
     actions.showUpdate = [this] { m_onlineupdate->open(); };
+    actions.showEditor = [this] { m_editor->open(); };
+    actions.confirmQuit = [this] { return !m_editor->isVisible() || m_editor->Schliessen(); };
+    EditorFormHooks editorHooks;
+    editorHooks.showInfo = [this] { m_info->showModal(); };
+    editorHooks.notFinished = [this] { m_main->NochNichtFertig(); };
+    m_editor->setHooks(std::move(editorHooks));
     m_main->setActions(std::move(actions));
 }
 
@@ -318,6 +330,7 @@ void TrivantoApp::applyLanguage() {
         {m_splash.get(), "TStartscreenForm"},
         {m_onlinehighscore.get(), "TOnlinehighscoreForm"},
         {m_bestenliste.get(), "TBestenlisteForm"},
+        {m_editor.get(), "TEditorForm"},
     };
     for (const auto& [window, windowClass] : windows) {
         if (window != nullptr) {
@@ -325,6 +338,7 @@ void TrivantoApp::applyLanguage() {
                              resolvedWindowTexts(QLatin1String(windowClass), m_env.language));
         }
     }
+    m_editor->applyOwnTexts();
     m_help->setHelpFolder(m_catalogue.settings().HelpFile);
     m_main->placeQuestionCounter();
     m_game->languageApplied();
@@ -392,7 +406,7 @@ void TrivantoApp::onMainFormClosed() {
           static_cast<QWidget*>(m_info.get()), static_cast<QWidget*>(m_warten.get()),
           static_cast<QWidget*>(m_ras.get()), static_cast<QWidget*>(m_onlineupdate.get()),
           static_cast<QWidget*>(m_onlinehighscore.get()),
-          static_cast<QWidget*>(m_bestenliste.get())}) {
+          static_cast<QWidget*>(m_bestenliste.get()), static_cast<QWidget*>(m_editor.get())}) {
         if (window != nullptr) {
             window->hide();
         }

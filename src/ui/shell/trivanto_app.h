@@ -21,11 +21,13 @@ class HallOfFame;
 class MainGame;
 class NewGameSetup;
 class OnlineState;
+class QuestionEditor;
 class ScoreUpload;
 class SavedGames;
 class SingleInstanceGuard;
 class SoundCues;
 class TBestenlisteForm;
+class TEditorForm;
 class TFehlermeldungForm;
 class TGrauform;
 class THelpViewer;
@@ -102,6 +104,8 @@ public:
     TOnlineupdateForm* onlineupdateForm() const { return m_onlineupdate.get(); }
     TOnlinehighscoreForm* onlinehighscoreForm() const { return m_onlinehighscore.get(); }
     TBestenlisteForm* bestenlisteForm() const { return m_bestenliste.get(); }
+    TEditorForm* editorForm() const { return m_editor.get(); }
+    QuestionEditor* questionEditor() const { return m_questionEditor.get(); }
 
 private:
     class DialogProxy;
@@ -136,6 +140,7 @@ private:
     std::unique_ptr<GameEngine> m_engine;
     std::unique_ptr<NewGameSetup> m_setup;
     std::unique_ptr<SavedGames> m_savedGames;
+    std::unique_ptr<QuestionEditor> m_questionEditor;  // the category the editor holds
     // The network and the connection: IsOnline is false from the main window's creation on,
     // the banner's 30-second timer runs from the start, the poll from TRASForm's creation.
     std::unique_ptr<QNetworkAccessManager> m_ownNetwork;  // when the environment brings none
@@ -160,6 +165,7 @@ private:
     std::unique_ptr<TWartenForm> m_warten;
     std::unique_ptr<TFehlermeldungForm> m_message;
     std::unique_ptr<TSpielerForm> m_spieler;
+    std::unique_ptr<TEditorForm> m_editor;
     std::unique_ptr<FensterNachVorn> m_order;
     std::unique_ptr<TGrauform> m_grau;
     std::unique_ptr<TRASForm> m_ras;

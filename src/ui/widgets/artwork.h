@@ -48,7 +48,22 @@ inline constexpr QSize kSoundPictureSize{24, 24};
 QPixmap soundPicture(int index);  // null outside 0..1
 
 // Toolbar pictures of the editor and the page buttons of other windows, 24 x 24.
-enum class ToolPicture { Previous, Next, Search, NewQuestion, Delete, Save, Undo, NewFile, Open };
+enum class ToolPicture {
+    Previous,
+    Next,
+    Search,
+    NewQuestion,
+    Delete,
+    Save,
+    Undo,
+    NewFile,
+    Open,
+    Import,
+    Export,
+    Help,
+    Exit,
+};
+inline constexpr int kToolPictureCount = 13;
 inline constexpr QSize kToolPictureSize{24, 24};
 QPixmap toolPicture(ToolPicture picture, bool hover = false);
 

@@ -165,6 +165,18 @@ QImage tool(ToolPicture picture, bool hover) {
         case ToolPicture::Open:
             glyph = Glyph::Folder;
             break;
+        case ToolPicture::Import:
+            glyph = Glyph::ArrowDown;
+            break;
+        case ToolPicture::Export:
+            glyph = Glyph::ArrowUp;
+            break;
+        case ToolPicture::Help:
+            glyph = Glyph::Question;
+            break;
+        case ToolPicture::Exit:
+            glyph = Glyph::Door;
+            break;
     }
     QColor ink = hover ? Theme::kTextDark : Theme::kText;
     if (picture == ToolPicture::Delete && !hover) {

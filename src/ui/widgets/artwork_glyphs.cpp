@@ -215,13 +215,25 @@ void drawGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& c) {
             p.drawLine(f.at(0.92, 0.36), f.at(0.64, 0.64));
             break;
         case Glyph::ArrowLeft:
-        case Glyph::ArrowRight: {
+        case Glyph::ArrowRight:
+        case Glyph::ArrowUp:
+        case Glyph::ArrowDown: {
+            // One arrow pointing left; the others are its mirror and its turns.
+            const bool upright = glyph == Glyph::ArrowUp || glyph == Glyph::ArrowDown;
+            const auto at = [&](double along, double across) {
+                return upright ? f.at(across, along) : f.at(along, across);
+            };
             QPolygonF arrow;
-            arrow << f.at(0.16, 0.5) << f.at(0.56, 0.14) << f.at(0.56, 0.34) << f.at(0.86, 0.34)
-                  << f.at(0.86, 0.66) << f.at(0.56, 0.66) << f.at(0.56, 0.86);
+            arrow << at(0.16, 0.5) << at(0.56, 0.14) << at(0.56, 0.34) << at(0.86, 0.34)
+                  << at(0.86, 0.66) << at(0.56, 0.66) << at(0.56, 0.86);
             if (glyph == Glyph::ArrowRight) {
                 for (QPointF& point : arrow) {
                     point.setX(box.left() + box.right() - point.x());
+                }
+            }
+            if (glyph == Glyph::ArrowDown) {
+                for (QPointF& point : arrow) {
+                    point.setY(box.top() + box.bottom() - point.y());
                 }
             }
             p.setPen(QPen(c, w * 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

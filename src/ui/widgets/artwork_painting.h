@@ -38,6 +38,8 @@ enum class Glyph {
     SpeakerOff,
     ArrowLeft,
     ArrowRight,
+    ArrowUp,
+    ArrowDown,
     Magnifier,
     Plus,
     Undo,

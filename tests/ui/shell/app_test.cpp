@@ -16,7 +16,6 @@
 namespace trivanto {
 namespace {
 
-const QString kNotFinished = QStringLiteral("Diese Funktion ist noch nicht fertiggestellt.");
 
 TEST_F(ShellAppTest, StartsToTheMainWindowInFrontOfTheBackdrop) {
     AppEnvironment env = environment();
@@ -116,23 +115,6 @@ TEST_F(ShellAppTest, MainWindowTextsFollowTheLanguage) {
         EXPECT_EQ(title->text(), QStringLiteral("Trivanto"));
         EXPECT_EQ(main->AktuelleFrageLabel()->x(), title->x() + title->width() + 20);
         app.reset();
-    }
-}
-
-TEST_F(ShellAppTest, ButtonsWithoutTheirWindowSayNotFinished) {
-    ASSERT_TRUE(startApp());
-    // "New Game" opens the new-game window, "Open Game" a saved game, "Hall Of Fame" the
-    // high-score window, "Online Update" the update wizard; "Save Game" is enabled only while a
-    // player bets.
-    for (const char* name : {"FragenkatalogButton"}) {
-        SCOPED_TRACE(name);
-        dialog.clear();
-        QTest::mouseClick(control<QWidget>(app->mainForm(), name), Qt::LeftButton);
-        ASSERT_EQ(dialog.requests().size(), 1u);
-        EXPECT_EQ(dialog.last().text, kNotFinished);
-        EXPECT_EQ(dialog.last().width, 201);
-        EXPECT_FALSE(dialog.last().wordWrap);
-        EXPECT_EQ(dialog.last().mode, DialogMode::Notice);
     }
 }
 

@@ -70,7 +70,7 @@ std::vector<PictureCase> allPictures() {
                 {"small button", [=] { return smallButtonPicture(button, hover); }, {18, 18}});
         }
     }
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < kToolPictureCount; ++i) {
         const auto tool = static_cast<ToolPicture>(i);
         for (const bool hover : {false, true}) {
             cases.push_back({"tool", [=] { return toolPicture(tool, hover); }, {24, 24}});
