@@ -195,7 +195,8 @@ std::optional<QString> TEditorForm::newCategoryByFileDialog() {
     const Language language = m_services.catalogue.language();
     const QString chosen = m_services.files.saveFile(
         {windowTextOf(QStringLiteral("TNeueFragendateiForm"), "NeueFragendateiLabel", language),
-         m_services.paths.progDir, m_services.catalogue.text(Msg::MsgCategoryFileFilter)});
+         m_services.paths.progDir, m_services.catalogue.text(Msg::MsgCategoryFileFilter),
+         QStringLiteral("trv")});
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
@@ -213,7 +214,8 @@ std::optional<QString> TEditorForm::openCategoryByFileDialog() {
     const Language language = m_services.catalogue.language();
     const QString chosen = m_services.files.openFile(
         {windowTextOf(QStringLiteral("TFragendateiOeffnenForm"), "NeueFragendateiLabel", language),
-         m_services.paths.progDir, m_services.catalogue.text(Msg::MsgCategoryFileFilter)});
+         m_services.paths.progDir, m_services.catalogue.text(Msg::MsgCategoryFileFilter),
+         QStringLiteral("trv")});
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
@@ -231,7 +233,7 @@ void TEditorForm::ImportierenButtonClick() {
     const MessageCatalogue& catalogue = m_services.catalogue;
     const QString source =
         m_services.files.openFile({catalogue.text(Msg::MsgEditorImportTitle), m_sourceFolder,
-                                   catalogue.text(Msg::MsgSourceFileFilter)});
+                                   catalogue.text(Msg::MsgSourceFileFilter), {}});
     if (source.isEmpty()) {
         return;
     }
@@ -251,7 +253,7 @@ void TEditorForm::ExportierenButtonClick() {
     const QString target = m_services.files.saveFile(
         {catalogue.text(Msg::MsgEditorExportTitle),
          QDir(m_sourceFolder).filePath(m_editor.title() + QStringLiteral(".json")),
-         catalogue.text(Msg::MsgSourceFileFilter)});
+         catalogue.text(Msg::MsgSourceFileFilter), QStringLiteral("json")});
     if (target.isEmpty()) {
         return;
     }
