@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/common/file_path.h"
 #include "core/questions/category_files.h"
 #include "core/questions/category_title.h"
 
@@ -26,16 +27,22 @@ void OpenCategoryDialog::FormActivate() {
     });
     m_titles.clear();
     m_fileNames.clear();
+    m_readable.clear();
     for (const Row& row : rows) {
         m_titles.append(row.title);
         m_fileNames.append(row.fileName);
+        m_readable.push_back(categoryFileReadable(filePath(m_progDir, row.fileName)));
     }
     m_chosenFileName.clear();
     m_confirmed = false;
 }
 
+bool OpenCategoryDialog::readable(int index) const {
+    return index >= 0 && size_t(index) < m_readable.size() && m_readable[size_t(index)];
+}
+
 bool OpenCategoryDialog::choose(int index) {
-    if (index < 0 || index >= m_fileNames.size()) {
+    if (!readable(index)) {
         return false;
     }
     m_chosenFileName = m_fileNames.at(index);

@@ -184,6 +184,7 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgCategoryWriteFailed, u"Trivanto could not save the category file: "},
     {Msg::MsgImportProblems, u"This file cannot be imported until these problems are mended:"},
     {Msg::MsgExportFailed, u"Trivanto could not export the category: "},
+    {Msg::MsgCategoryUnreadableMark, u" (cannot be read)"},
     {Msg::MsgCheckNoQuestions, u"The category holds no questions"},
     {Msg::MsgCheckQuestionEmpty, u"the question has no text"},
     {Msg::MsgCheckSameQuestion, u"the same question as question "},

@@ -193,6 +193,7 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgImportProblems,
      u"Diese Datei kann erst importiert werden, wenn diese Fehler behoben sind:"},
     {Msg::MsgExportFailed, u"Trivanto konnte die Rubrik nicht exportieren: "},
+    {Msg::MsgCategoryUnreadableMark, u" (nicht lesbar)"},
     {Msg::MsgCheckNoQuestions, u"Die Rubrik enthält keine Fragen"},
     {Msg::MsgCheckQuestionEmpty, u"die Frage hat keinen Text"},
     {Msg::MsgCheckSameQuestion, u"dieselbe Frage wie Datensatz "},

@@ -126,12 +126,14 @@ constexpr RawWindowText kTexts[] = {
     {u"TFragendateiOeffnenForm", u"NeueFragendateiLabel", K::Caption, u"Rubrik öffnen ..."},
     {u"TFragendateiOeffnenForm", u"AbbrechenButton", K::Caption, u"Abbrechen"},
     {u"TFragendateiOeffnenForm", u"Button3", K::Hint, u"Schließen"},
+    {u"TFragendateiOeffnenForm", u"OKButton", K::Caption, u"OK"},
     // TNeueFragendateiForm
     {u"TNeueFragendateiForm", u"NeueFragendateiLabel", K::Caption, u"Neue Rubrik"},
     {u"TNeueFragendateiForm", u"RubriktitelLabel", K::Caption, u"Name:"},
     {u"TNeueFragendateiForm", u"AbbrechenButton", K::Caption, u"Abbrechen"},
     {u"TNeueFragendateiForm", u"Button2", K::Hint, u"Hilfe"},
     {u"TNeueFragendateiForm", u"Button3", K::Hint, u"Schließen"},
+    {u"TNeueFragendateiForm", u"OKButton", K::Caption, u"OK"},
     // TOnlinehighscoreForm
     {u"TOnlinehighscoreForm", u"Label2", K::Caption, u"Top50 der Woche - Aktualisierung"},
     {u"TOnlinehighscoreForm", u"Label1", K::Caption, u"Willkommen bei der Online-Bestenliste"},

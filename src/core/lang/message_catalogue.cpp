@@ -125,6 +125,7 @@ constexpr const char* kKeyNames[] = {
     "MsgCategoryWriteFailed",
     "MsgImportProblems",
     "MsgExportFailed",
+    "MsgCategoryUnreadableMark",
     "MsgCheckNoQuestions",
     "MsgCheckQuestionEmpty",
     "MsgCheckSameQuestion",

@@ -123,6 +123,7 @@ enum class Msg {
     MsgCategoryWriteFailed,
     MsgImportProblems,
     MsgExportFailed,
+    MsgCategoryUnreadableMark,
     MsgCheckNoQuestions,
     MsgCheckQuestionEmpty,
     MsgCheckSameQuestion,

@@ -9,4 +9,8 @@ namespace trivanto {
 // names, sorted by name. The setup's list and the editor's open dialog both start here.
 QStringList categoryFileNames(const QString& folder);
 
+// Whether the file can be opened and holds a whole question file, without reading it: what
+// ReadQuestionFile needs to succeed.
+bool categoryFileReadable(const QString& path);
+
 }  // namespace trivanto
