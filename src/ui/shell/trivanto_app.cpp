@@ -39,6 +39,9 @@
 #include "ui/common/warten_form.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/editor/editor_form.h"
+#include "ui/editor/fragendatei_oeffnen_form.h"
+#include "ui/editor/neue_fragendatei_form.h"
+#include "ui/editor/suchen_form.h"
 #include "ui/game/game_board.h"
 #include "ui/online/ras_form.h"
 #include "ui/scores/bestenliste_form.h"
@@ -273,8 +276,9 @@ void TrivantoApp::createWindows() {
     m_spieler = std::make_unique<TSpielerForm>(services, *m_setup, m_warten.get(),
                                                [this] { m_info->showModal(); });
     m_editor = std::make_unique<TEditorForm>(services, *m_questionEditor);
-    // Place of TSuchenForm, TNeueFragendateiForm and TFragendateiOeffnenForm; they plug into
-    // the editor's hooks. Until then New File and Open use the system's file dialogs.
+    m_suchen = std::make_unique<TSuchenForm>(services, *m_questionEditor);
+    m_neueFragendatei = std::make_unique<TNeueFragendateiForm>(services);
+    m_fragendateiOeffnen = std::make_unique<TFragendateiOeffnenForm>(services);
     m_order = std::make_unique<FensterNachVorn>();
     m_order->setMainWindow(m_main.get());
     m_order->setWindow(FrontWindow::Onlineupdate, m_onlineupdate.get());
@@ -284,6 +288,9 @@ void TrivantoApp::createWindows() {
     m_order->setWindow(FrontWindow::Fehlermeldung, m_message.get());
     m_order->setWindow(FrontWindow::Spieler, m_spieler.get());
     m_order->setWindow(FrontWindow::Editor, m_editor.get());
+    m_order->setWindow(FrontWindow::Suchen, m_suchen.get());
+    m_order->setWindow(FrontWindow::NeueFragendatei, m_neueFragendatei.get());
+    m_order->setWindow(FrontWindow::FragendateiOeffnen, m_fragendateiOeffnen.get());
     m_grau = std::make_unique<TGrauform>();
     m_grau->FormCreate(*m_order, *m_main, *m_sound);
     m_ras = std::make_unique<TRASForm>(*m_connections);
@@ -313,6 +320,9 @@ void TrivantoApp::createWindows() {
     EditorFormHooks editorHooks;
     editorHooks.showInfo = [this] { m_info->showModal(); };
     editorHooks.notFinished = [this] { m_main->NochNichtFertig(); };
+    editorHooks.askNewCategory = [this] { return m_neueFragendatei->askTitle(); };
+    editorHooks.askOpenCategory = [this] { return m_fragendateiOeffnen->chooseCategory(); };
+    editorHooks.showSearch = [this] { m_suchen->open(); };
     m_editor->setHooks(std::move(editorHooks));
     m_main->setActions(std::move(actions));
 }
@@ -331,6 +341,9 @@ void TrivantoApp::applyLanguage() {
         {m_onlinehighscore.get(), "TOnlinehighscoreForm"},
         {m_bestenliste.get(), "TBestenlisteForm"},
         {m_editor.get(), "TEditorForm"},
+        {m_suchen.get(), "TSuchenForm"},
+        {m_neueFragendatei.get(), "TNeueFragendateiForm"},
+        {m_fragendateiOeffnen.get(), "TFragendateiOeffnenForm"},
     };
     for (const auto& [window, windowClass] : windows) {
         if (window != nullptr) {
@@ -406,7 +419,9 @@ void TrivantoApp::onMainFormClosed() {
           static_cast<QWidget*>(m_info.get()), static_cast<QWidget*>(m_warten.get()),
           static_cast<QWidget*>(m_ras.get()), static_cast<QWidget*>(m_onlineupdate.get()),
           static_cast<QWidget*>(m_onlinehighscore.get()),
-          static_cast<QWidget*>(m_bestenliste.get()), static_cast<QWidget*>(m_editor.get())}) {
+          static_cast<QWidget*>(m_bestenliste.get()), static_cast<QWidget*>(m_editor.get()),
+          static_cast<QWidget*>(m_suchen.get()), static_cast<QWidget*>(m_neueFragendatei.get()),
+          static_cast<QWidget*>(m_fragendateiOeffnen.get())}) {
         if (window != nullptr) {
             window->hide();
         }

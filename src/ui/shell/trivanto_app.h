@@ -28,6 +28,9 @@ class SingleInstanceGuard;
 class SoundCues;
 class TBestenlisteForm;
 class TEditorForm;
+class TFragendateiOeffnenForm;
+class TNeueFragendateiForm;
+class TSuchenForm;
 class TFehlermeldungForm;
 class TGrauform;
 class THelpViewer;
@@ -105,6 +108,9 @@ public:
     TOnlinehighscoreForm* onlinehighscoreForm() const { return m_onlinehighscore.get(); }
     TBestenlisteForm* bestenlisteForm() const { return m_bestenliste.get(); }
     TEditorForm* editorForm() const { return m_editor.get(); }
+    TSuchenForm* suchenForm() const { return m_suchen.get(); }
+    TNeueFragendateiForm* neueFragendateiForm() const { return m_neueFragendatei.get(); }
+    TFragendateiOeffnenForm* fragendateiOeffnenForm() const { return m_fragendateiOeffnen.get(); }
     QuestionEditor* questionEditor() const { return m_questionEditor.get(); }
 
 private:
@@ -166,6 +172,9 @@ private:
     std::unique_ptr<TFehlermeldungForm> m_message;
     std::unique_ptr<TSpielerForm> m_spieler;
     std::unique_ptr<TEditorForm> m_editor;
+    std::unique_ptr<TSuchenForm> m_suchen;
+    std::unique_ptr<TNeueFragendateiForm> m_neueFragendatei;
+    std::unique_ptr<TFragendateiOeffnenForm> m_fragendateiOeffnen;
     std::unique_ptr<FensterNachVorn> m_order;
     std::unique_ptr<TGrauform> m_grau;
     std::unique_ptr<TRASForm> m_ras;

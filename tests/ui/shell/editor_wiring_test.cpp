@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 
 #include "core/editor/editor_messages.h"
 #include "core/editor/question_editor.h"
@@ -10,6 +12,9 @@
 #include "support/category_files.h"
 #include "support/scripted_file_dialogs.h"
 #include "ui/editor/editor_form.h"
+#include "ui/editor/fragendatei_oeffnen_form.h"
+#include "ui/editor/neue_fragendatei_form.h"
+#include "ui/editor/suchen_form.h"
 #include "ui/shell/main_form.h"
 
 namespace trivanto {
@@ -40,8 +45,18 @@ TEST_F(EditorWiring, TheEditorButtonOpensTheEditorModallyUntilItsExit) {
     whenModal([&] {
         wasModal = editor->isVisible() && editor->isModal();
         shownCaption = caption();
-        files.push(filePath(progDir(), QStringLiteral("Rivers.trv")));
+        // Open shows the editor's own list of the program folder's categories.
+        whenModal([&] {
+            auto* list = control<QListWidget>(app->fragendateiOeffnenForm(), "Listbox");
+            const auto rows = list->findItems(QStringLiteral("Rivers"), Qt::MatchExactly);
+            ASSERT_EQ(rows.size(), 1);
+            const QPoint at = list->visualItemRect(rows.front()).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        });
         control<QAbstractButton>(editor, "OeffnenButton")->click();
+        EXPECT_FALSE(app->fragendateiOeffnenForm()->isVisible());
+        EXPECT_TRUE(files.requests().empty());
         EXPECT_EQ(control<QLineEdit>(editor, "FrageEdit")->text(),
                   QStringLiteral("Rivers question 1"));
         control<QAbstractButton>(editor, "BeendenButton")->click();
@@ -54,6 +69,32 @@ TEST_F(EditorWiring, TheEditorButtonOpensTheEditorModallyUntilItsExit) {
     EXPECT_EQ(caption(), QStringLiteral("Editor - [Category]"));
     EXPECT_EQ(app->questionEditor()->CurrentSlot(), 0);
     EXPECT_TRUE(dialog.empty());
+}
+
+TEST_F(EditorWiring, NewFileAndSearchUseTheEditorsOwnDialogs) {
+    editor->FormActivate();
+    editor->show();
+    whenModal([&] {
+        ASSERT_TRUE(app->neueFragendateiForm()->isVisible());
+        QTest::keyClicks(control<QLineEdit>(app->neueFragendateiForm(), "DateinameEdit"),
+                         QStringLiteral("Lakes"));
+        control<QAbstractButton>(app->neueFragendateiForm(), "OKButton")->click();
+    });
+    control<QAbstractButton>(editor, "NeueDateiButton")->click();
+    EXPECT_TRUE(files.requests().empty());  // no system file dialog
+    EXPECT_EQ(caption(), QStringLiteral("Editor - [Lakes]"));
+
+    ASSERT_TRUE(app->questionEditor()->openCategory(QStringLiteral("Rivers.trv")));
+    whenModal([&] {
+        ASSERT_TRUE(app->suchenForm()->isVisible());
+        QTest::keyClicks(control<QLineEdit>(app->suchenForm(), "SuchenEdit"),
+                         QStringLiteral("question 3"));
+        control<QAbstractButton>(app->suchenForm(), "WeitersuchenButton")->click();
+        control<QAbstractButton>(app->suchenForm(), "AbbrechenButton")->click();
+    });
+    control<QAbstractButton>(editor, "SuchenButton")->click();
+    EXPECT_FALSE(app->suchenForm()->isVisible());
+    EXPECT_EQ(control<QLineEdit>(editor, "FrageEdit")->text(), QStringLiteral("Rivers question 3"));
 }
 
 TEST_F(EditorWiring, TheProgramEndsOnlyAfterAskingAboutUnsavedTyping) {
