@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
+#include "ui/widgets/theme.h"
+
 namespace {
 
 // The offscreen platform cannot shape or raise windows and says so for every window; those
@@ -21,6 +23,8 @@ int main(int argc, char** argv) {
     }
     qInstallMessageHandler(quietOffscreenNotes);
     QApplication app(argc, argv);
+    // The windows as the game shows them: its fonts, palette and style sheet.
+    trivanto::Theme::apply(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

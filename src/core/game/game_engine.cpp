@@ -30,8 +30,7 @@ GameEngine::GameEngine(const Services& services, QObject* parent)
 GameEngine::~GameEngine() = default;
 
 void GameEngine::showMessage(Msg key) {
-    const MessageShape shape = messageShape(key);
-    m_services.dialog.notice(msg(key), shape.width, shape.wordWrap);
+    m_services.dialog.show(catalogueMessage(m_services.catalogue, key));
 }
 
 QString GameEngine::msg(Msg key) const {
@@ -154,6 +153,9 @@ bool GameEngine::NeuesSpiel(const NewGameData& data, GameQuestions questions) {
     updateAccounts();
     m_state.CurrentPlayer = 1;
     m_state.QuestionNumber = 1;
+    // The new game's count from its first moment: the last game's "Question 8 of 8" must not
+    // stand over the draw of the new one.
+    showHeadLine();
     FrageStellen();
     return true;
 }
@@ -208,8 +210,14 @@ bool GameEngine::restoreGame(LoadedGame game) {
     m_view.countdownVisible = false;
     m_view.guessFieldCount = 2;
     showScreen(Screen::XUnsichtbar);
+    showHeadLine();
     FrageStellen();
     return true;
+}
+
+void GameEngine::showHeadLine() {
+    m_view.headLine = msg(Msg::MsgQuestionPrefix) + QString::number(m_state.QuestionNumber) +
+                      msg(Msg::MsgOfInfix) + QString::number(m_state.totalQuestions());
 }
 
 void GameEngine::setGameSaved(bool saved) {
@@ -278,8 +286,7 @@ void GameEngine::drawEnded() {
 void GameEngine::turnPrepared() {
     m_services.sound.play(m_state.QuestionNumber > 1 ? Cue::NextQuestion : Cue::FirstQuestion);
     AktuellenSpielerAnzeigen();
-    m_view.headLine = msg(Msg::MsgQuestionPrefix) + QString::number(m_state.QuestionNumber) +
-                      msg(Msg::MsgOfInfix) + QString::number(m_state.totalQuestions());
+    showHeadLine();
 
     const QuestionSlot& slot = currentSlot();
     m_view.questionText = slot.question;

@@ -14,6 +14,8 @@ constexpr MessageShape oneLine(int width) {
 }
 
 // The widths are the designed ones; a file name or reason stands for what the caller adds.
+// The windows still to come (editor, high scores, the upload of the top fifty) take theirs
+// from here too.
 const std::array kMessages{
     DialogMessage{Msg::MsgAskSaveGame, oneLine(237)},
     DialogMessage{Msg::MsgBetIntegerRange, oneLine(313)},
@@ -59,6 +61,25 @@ const std::array kMessages{
                   u"/home/player/Saved games/A long evening with the family.sav: cannot be "
                   u"opened: Permission denied"},
     DialogMessage{Msg::MsgSavedGameDamaged, wraps(300), u"A long evening with the family.sav"},
+    DialogMessage{Msg::MsgCategoryFull, oneLine(330)},
+    DialogMessage{Msg::MsgEstimateAnswerInteger, oneLine(310)},
+    DialogMessage{Msg::MsgQuestionIncomplete, wraps(213)},
+    DialogMessage{Msg::MsgAskDeleteQuestion, oneLine(299)},
+    DialogMessage{Msg::MsgCategoryTitleChars, wraps(203)},
+    DialogMessage{Msg::MsgAskReplaceCategory, wraps(273)},
+    DialogMessage{Msg::MsgSearchNoMatch, oneLine(377)},
+    DialogMessage{Msg::MsgAskClearHighScores, oneLine(279)},
+    DialogMessage{Msg::MsgTop50Outdated, wraps(290)},
+    DialogMessage{Msg::MsgTop50NotDownloaded, wraps(269)},
+    DialogMessage{Msg::MsgSelectOption, oneLine(323)},
+    DialogMessage{Msg::MsgFillAllFields, oneLine(155)},
+    DialogMessage{Msg::MsgNameOnlyOnce, oneLine(207)},
+    DialogMessage{Msg::MsgEmailInvalid, wraps(325)},
+    DialogMessage{Msg::MsgNoConnectionFound, wraps(353)},
+    DialogMessage{Msg::MsgServerMalfunction, wraps(375)},
+    DialogMessage{Msg::MsgTransferError, oneLine(351)},
+    DialogMessage{Msg::MsgAskQuitTransfer, wraps(245)},
+    DialogMessage{Msg::MsgAskCancelUpdate, oneLine(307)},
 };
 
 }  // namespace
@@ -74,6 +95,12 @@ MessageShape messageShape(Msg key) {
         }
     }
     return {};
+}
+
+MessageRequest catalogueMessage(const MessageCatalogue& catalogue, Msg key, DialogMode mode,
+                                const QString& appended) {
+    const MessageShape shape = messageShape(key);
+    return {mode, catalogue.text(key) + appended, shape.width, shape.wordWrap};
 }
 
 }  // namespace trivanto

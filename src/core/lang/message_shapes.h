@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "core/app/message_dialog.h"
 #include "core/lang/message_catalogue.h"
 
 namespace trivanto {
@@ -27,5 +28,10 @@ struct DialogMessage {
 std::span<const DialogMessage> dialogMessages();
 // The shape of `key`; a key that is no dialog message gets the default.
 MessageShape messageShape(Msg key);
+
+// The request that shows the text of `key`, followed by `appended` (a number, a file name, a
+// reason), in its shape.
+MessageRequest catalogueMessage(const MessageCatalogue& catalogue, Msg key,
+                                DialogMode mode = DialogMode::Notice, const QString& appended = {});
 
 }  // namespace trivanto

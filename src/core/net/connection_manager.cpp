@@ -4,6 +4,7 @@
 #include "core/app/message_dialog.h"
 #include "core/app/plain_message.h"
 #include "core/lang/message_catalogue.h"
+#include "core/lang/message_shapes.h"
 #include "core/net/online_state.h"
 #include "core/net/ras_state_text.h"
 
@@ -83,7 +84,7 @@ void ConnectionManager::entriesListed() {
 }
 
 void ConnectionManager::askWithoutEntries() {
-    m_dialog.notice(m_catalogue.text(Msg::MsgNoDialUpEntry), 371, true);
+    m_dialog.show(catalogueMessage(m_catalogue, Msg::MsgNoDialUpEntry));
     askWhileMinimised(Msg::MsgAskOnline);
     complete();
 }
@@ -91,7 +92,7 @@ void ConnectionManager::askWithoutEntries() {
 // The program steps aside so the user can connect by other means, then says whether it worked.
 void ConnectionManager::askWhileMinimised(Msg question) {
     emit minimiseProgram();
-    const int answer = m_dialog.question(m_catalogue.text(question), 271, true);
+    const int answer = m_dialog.show(catalogueMessage(m_catalogue, question, DialogMode::Question));
     m_online.setOnline(answer == AnswerYes);  // Cancel counts as No
     emit restoreProgram();
 }
@@ -352,7 +353,7 @@ void ConnectionManager::hangUpAndCheck(std::function<void()> done) {
         }
         self->listConnections(Report::Box, [self, done] {
             if (!self->m_view.connections.isEmpty()) {
-                self->m_dialog.notice(self->m_catalogue.text(Msg::MsgDisconnectFailed), 320, false);
+                self->m_dialog.show(catalogueMessage(self->m_catalogue, Msg::MsgDisconnectFailed));
             }
             if (done) {
                 done();

@@ -47,9 +47,8 @@ CategorySelection::CategorySelection(MessageDialog& dialog, const MessageCatalog
     : m_dialog(dialog), m_catalogue(catalogue) {}
 
 void CategorySelection::reportUnreadable(const QString& path) {
-    const MessageShape shape = messageShape(Msg::MsgCategoryUnreadable);
-    m_dialog.notice(m_catalogue.text(Msg::MsgCategoryUnreadable) + QFileInfo(path).fileName(),
-                    shape.width, shape.wordWrap);
+    m_dialog.show(catalogueMessage(m_catalogue, Msg::MsgCategoryUnreadable, DialogMode::Notice,
+                                   QFileInfo(path).fileName()));
 }
 
 void CategorySelection::build(const QString& progDir, int playerCount) {
@@ -57,8 +56,7 @@ void CategorySelection::build(const QString& progDir, int playerCount) {
     // Unreadable files stay in the listing so the count names them instead of hiding them.
     const QStringList files = categoryFileNames(progDir);
     if (files.isEmpty()) {
-        const MessageShape shape = messageShape(Msg::MsgNoQuestionFiles);
-        m_dialog.notice(m_catalogue.text(Msg::MsgNoQuestionFiles), shape.width, shape.wordWrap);
+        m_dialog.show(catalogueMessage(m_catalogue, Msg::MsgNoQuestionFiles));
     }
     for (const QString& name : files.mid(0, kMaxCategories)) {
         CategoryRow row;

@@ -89,9 +89,8 @@ bool NewGameSetup::startGame(const QString& gameLength, SetupProgress* progress)
 }
 
 void NewGameSetup::notice(Msg key, const QString& appended) {
-    const MessageShape shape = messageShape(key);
-    m_services.dialog.notice(m_services.catalogue.text(key) + appended, shape.width,
-                             shape.wordWrap);
+    m_services.dialog.show(
+        catalogueMessage(m_services.catalogue, key, DialogMode::Notice, appended));
 }
 
 void NewGameSetup::fail(Msg key, const QString& appended) {

@@ -153,8 +153,7 @@ bool PlayerSetup::checkNames() {
         }
     }
     if (!ok) {
-        const MessageShape shape = messageShape(Msg::MsgPlayerNamesUnique);
-        m_dialog.notice(m_catalogue.text(Msg::MsgPlayerNamesUnique), shape.width, shape.wordWrap);
+        m_dialog.show(catalogueMessage(m_catalogue, Msg::MsgPlayerNamesUnique));
     }
     return ok;
 }

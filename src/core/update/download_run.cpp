@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/lang/message_shapes.h"
 #include "core/update/update_files.h"
 
 namespace trivanto {
@@ -24,10 +25,6 @@ DownloadRun::DownloadRun(std::vector<SelectedPackage> packages, QString progDir,
 
 QString DownloadRun::packageLine(Msg suffix, const QString& name) const {
     return m_texts.text(Msg::MsgPackagePrefix) + name + m_texts.text(suffix);
-}
-
-void DownloadRun::notice(QString text, int width, bool wordWrap) {
-    m_notices.push_back({DialogMode::Notice, std::move(text), width, wordWrap});
 }
 
 const SelectedPackage& DownloadRun::current() const {
@@ -80,7 +77,7 @@ void DownloadRun::fetchFinished(bool ok) {
     m_fetchFailed = true;
     m_view.downloadLabel = m_texts.text(Msg::MsgDownloadIncomplete);
     m_view.closingText = m_texts.text(Msg::MsgUpdatePartial);
-    notice(m_texts.text(Msg::MsgUpdateServerFailed), 375, true);
+    m_notices.push_back(catalogueMessage(m_texts, Msg::MsgUpdateServerFailed));
     beginUnpacking();
 }
 
@@ -129,7 +126,8 @@ void DownloadRun::unpackFinished(const Result<UnpackReport>& result) {
         }
     } else {
         m_view.closingText = m_texts.text(Msg::MsgUpdatePartial);
-        notice(m_texts.text(Msg::MsgPackageDamaged) + package.PackageName, 375, true);
+        m_notices.push_back(catalogueMessage(m_texts, Msg::MsgPackageDamaged, DialogMode::Notice,
+                                             package.PackageName));
     }
     ++m_index;
     if (int(m_index) < m_fetched) {

@@ -94,7 +94,6 @@ private:
     void beginUnpack();
     void finish();
     QString packageLine(Msg suffix, const QString& name) const;
-    void notice(QString text, int width, bool wordWrap);
 
     std::vector<SelectedPackage> m_packages;
     QString m_progDir;

@@ -5,6 +5,7 @@
 
 #include "core/app/message_dialog.h"
 #include "core/lang/message_catalogue.h"
+#include "core/lang/message_shapes.h"
 #include "core/update/start_files.h"
 #include "core/update/update_files.h"
 
@@ -82,14 +83,14 @@ void OnlineUpdate::catalogueFetched(bool ok, const std::function<void(CatalogueO
     if (!ok || !QFileInfo(target).isFile() || !replaceFile(target, local).ok()) {
         QFile::remove(target);
         notify(m_hooks.connectionLost);
-        m_dialog.notice(m_texts.text(Msg::MsgUpdateConnectFailed), 375, true);
+        m_dialog.show(catalogueMessage(m_texts, Msg::MsgUpdateConnectFailed));
         done(CatalogueOutcome::FetchFailed);
         return;
     }
     Result<UpdateCatalogue> catalogue = UpdateCatalogue::read(local);
     if (!catalogue) {
         QFile::remove(local);
-        m_dialog.notice(m_texts.text(Msg::MsgCatalogueDamaged), 375, true);
+        m_dialog.show(catalogueMessage(m_texts, Msg::MsgCatalogueDamaged));
         done(CatalogueOutcome::Damaged);
         return;
     }
@@ -110,9 +111,9 @@ PackageSelection::TickOutcome OnlineUpdate::setTicked(int group, int index, bool
     }
     const PackageSelection::TickOutcome outcome = m_selection.setTicked(*package, ticked);
     if (outcome == PackageSelection::TickOutcome::Full) {
-        m_dialog.notice(m_texts.text(Msg::MsgSelectionFull), 320, true);
+        m_dialog.show(catalogueMessage(m_texts, Msg::MsgSelectionFull));
     } else if (outcome == PackageSelection::TickOutcome::Unavailable) {
-        m_dialog.notice(m_texts.text(Msg::MsgPackageUnavailable), 320, true);
+        m_dialog.show(catalogueMessage(m_texts, Msg::MsgPackageUnavailable));
     }
     return outcome;
 }
@@ -124,7 +125,7 @@ QString OnlineUpdate::packageText(int group, int index) const {
 
 bool OnlineUpdate::startDownload() {
     if (m_selection.isEmpty()) {
-        m_dialog.notice(m_texts.text(Msg::MsgSelectPackage), 320, true);
+        m_dialog.show(catalogueMessage(m_texts, Msg::MsgSelectPackage));
         return false;
     }
     m_run = std::make_unique<DownloadRun>(m_selection.packages(), m_progDir,
@@ -160,8 +161,8 @@ void OnlineUpdate::drive() {
                 return;
             case DownloadRun::Action::AskDisconnect:
                 notify(m_hooks.changed);
-                if (m_dialog.question(m_texts.text(Msg::MsgAskDisconnect), 235, false) ==
-                        AnswerYes &&
+                if (m_dialog.show(catalogueMessage(m_texts, Msg::MsgAskDisconnect,
+                                                   DialogMode::Question)) == AnswerYes &&
                     m_hooks.hangUp) {
                     m_hooks.hangUp(guarded(std::function<void()>([this] {
                         if (m_run && m_run->next() == DownloadRun::Action::AskDisconnect) {

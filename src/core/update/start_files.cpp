@@ -6,6 +6,7 @@
 #include "core/app/shell_opener.h"
 #include "core/common/file_path.h"
 #include "core/lang/message_catalogue.h"
+#include "core/lang/message_shapes.h"
 #include "core/update/file_name_policy.h"
 
 namespace trivanto {
@@ -47,7 +48,8 @@ int openStartFiles(const QStringList& runList, const QString& progDir, ShellOpen
             ++opened;
             continue;
         }
-        dialog.notice(texts.text(Msg::MsgStartFileRefused) + startFile, 375, true);
+        dialog.show(
+            catalogueMessage(texts, Msg::MsgStartFileRefused, DialogMode::Notice, startFile));
     }
     return opened;
 }

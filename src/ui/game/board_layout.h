@@ -5,19 +5,27 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/widgets/main_layout.h"
+
 // Places of the game board's controls in main-window coordinates (640 x 479).
 namespace trivanto::board_layout {
 
 inline constexpr QSize kBoardSize{640, 479};
 
-// Seats: a 111 x 190 frame at the seat's left edge; the parts are offsets inside it.
-inline constexpr std::array<int, 4> kSeatLeft{157, 274, 391, 509};
-inline constexpr int kSeatTop = 280;
-inline constexpr QSize kSeatFrameSize{111, 190};
+// Seats: a 111 x 190 frame at the seat's left edge (where the background draws the seat's
+// card); the parts are offsets inside it. Picture, name and caption keep clear of the frame's
+// rim, so a name as wide as its line is never hidden under it; the account display spans the
+// card's plate, edge to edge.
+inline constexpr std::array<int, 4> kSeatLeft = main_layout::kSeatFrameLeft;
+inline constexpr int kSeatTop = main_layout::kSeatFrameTop;
+inline constexpr QSize kSeatFrameSize = main_layout::kSeatFrame.size();
+inline constexpr int kSeatInside = main_layout::kSeatRimWidth;
+inline constexpr int kSeatInsideWidth = kSeatFrameSize.width() - 2 * kSeatInside;
 inline constexpr QRect kSeatPicture{4, 4, 103, 120};
-inline constexpr QRect kSeatName{2, 126, 107, 16};
-inline constexpr QRect kSeatCaption{2, 143, 107, 14};
-inline constexpr QRect kSeatDisplay{0, 160, 111, 22};
+inline constexpr QRect kSeatName{kSeatInside, 126, kSeatInsideWidth, 16};
+inline constexpr QRect kSeatCaption{kSeatInside, 143, kSeatInsideWidth, 14};
+inline constexpr QRect kSeatDisplay{main_layout::kSeatPlateInset, 160,
+                                    kSeatFrameSize.width() - 2 * main_layout::kSeatPlateInset, 22};
 
 // The left column shared by the bet, proceed and end panels, and the countdown.
 inline constexpr QRect kPanelArea{10, 106, 142, 260};

@@ -117,15 +117,13 @@ QString TSpielerForm::chooseOwnPicture() {
     FileDialogRequest request;
     request.title = m_openPicDialog->property("title").toString();
     request.folder = m_services.paths.progDir;
-    request.filter = QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)");
+    request.filter = m_services.catalogue.text(Msg::MsgPictureFilter);
     const QString file = m_services.files.openFile(request);
     if (file.isEmpty()) {
         return {};  // cancelled: the picture stays
     }
     if (loadOwnPicture(file).isNull()) {
-        const MessageShape shape = messageShape(Msg::MsgPictureUnreadable);
-        m_services.dialog.notice(m_services.catalogue.text(Msg::MsgPictureUnreadable), shape.width,
-                                 shape.wordWrap);
+        m_services.dialog.show(catalogueMessage(m_services.catalogue, Msg::MsgPictureUnreadable));
         return {};
     }
     return file;

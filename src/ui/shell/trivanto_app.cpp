@@ -116,8 +116,7 @@ HelpViewer& TrivantoApp::help() {
 }
 
 void TrivantoApp::notice(Msg key) {
-    const MessageShape shape = messageShape(key);
-    dialog().notice(m_catalogue.text(key), shape.width, shape.wordWrap);
+    dialog().show(catalogueMessage(m_catalogue, key));
 }
 
 bool TrivantoApp::end(int exitCode) {

@@ -294,8 +294,9 @@ QImage seatFrame() {
     gold.setColorAt(1, Theme::kAmber);
     p.setPen(QPen(QBrush(gold), 2.5));
     p.drawRoundedRect(outer, 9, 9);
+    // The light line hugs the gold one: the rim stays within 3 pixels (main_layout.h).
     p.setPen(QPen(QColor(255, 255, 255, 120), 1));
-    p.drawRoundedRect(outer.adjusted(2, 2, -2, -2), 7, 7);
+    p.drawRoundedRect(outer.adjusted(1.5, 1.5, -1.5, -1.5), 7.5, 7.5);
     return image;
 }
 

@@ -132,7 +132,9 @@ void drawMainExtras(QPainter& p) {
     p.fillRect(QRectF(kSeatFrameLeft[0] - 4, kSeatFrameTop - 6, 640 - kSeatFrameLeft[0] - 10, 200),
                floor);
     for (int seat = 0; seat < 4; ++seat) {
-        drawPlate(p, QRectF(seatRect(seat, kSeatFrame)).adjusted(2, 2, -2, -2), 8, 110);
+        const int inset = kSeatPlateInset;
+        drawPlate(p, QRectF(seatRect(seat, kSeatFrame)).adjusted(inset, inset, -inset, -inset), 8,
+                  110);
     }
 }
 

@@ -26,14 +26,14 @@ inline constexpr QRect kBanner{16, 374, 133, 90};
 inline constexpr QRect kQuestionArea{160, 106, 470, 168};
 inline constexpr QRect kResultPicture{390, 110, 160, 120};  // a good place for result pictures
 
-// Seats: the frame (ImageRahmen) and, inside it, picture, name, account caption and display.
+// Seats: the frame (ImageRahmen) round each seat's card; the card's plate lies 2 pixels
+// inside the frame, and the frame's rim covers the outer 3 pixels (the board puts the seat's
+// controls inside, see board_layout.h).
 inline constexpr std::array<int, 4> kSeatFrameLeft{157, 274, 391, 509};
 inline constexpr int kSeatFrameTop = 280;
-inline constexpr QRect kSeatFrame{0, 0, 111, 190};    // size of the frame picture
-inline constexpr QRect kSeatPicture{4, 4, 103, 120};  // offsets from the frame's corner
-inline constexpr QRect kSeatName{4, 126, 103, 15};
-inline constexpr QRect kSeatCaption{4, 142, 103, 13};
-inline constexpr QRect kSeatDisplay{0, 158, 111, 20};
+inline constexpr QRect kSeatFrame{0, 0, 111, 190};  // size of the frame picture
+inline constexpr int kSeatPlateInset = 2;
+inline constexpr int kSeatRimWidth = 3;
 
 inline constexpr QRect seatRect(int seat, QRect part) {
     return part.translated(kSeatFrameLeft[static_cast<size_t>(seat)], kSeatFrameTop);

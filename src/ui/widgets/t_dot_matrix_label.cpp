@@ -118,9 +118,10 @@ void TDotMatrixLabel::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(Qt::NoPen);
 
     const int columns = totalColumns(m_charCount);
-    // Whole pixels per dot keep the dots crisp; a smaller widget gets smaller dots.
-    const int pitch = std::max(1, std::min({m_pitch, (width() - 2 * kPadding) / columns,
-                                            (height() - 2 * kPadding) / kRows}));
+    // Whole pixels per dot keep the dots crisp. A narrow widget first gives up its dark
+    // border, and only then do the dots get smaller.
+    const int pitch =
+        std::max(1, std::min({m_pitch, width() / columns, (height() - 2 * kPadding) / kRows}));
     const int left = (width() - columns * pitch) / 2;
     const int top = (height() - kRows * pitch) / 2;
     // Small pitches fill the whole cell, like pixels; large ones leave a gap and round the dot.

@@ -76,6 +76,19 @@ TEST_F(Turns, RandomOrderDrawIsTenTimedFlickersAndAPause) {
     EXPECT_EQ(engine->view().headLine, QStringLiteral("Question 2 of 20"));
 }
 
+TEST_F(Turns, ANewGameCountsItsOwnQuestionsFromItsDraw) {
+    startGame(2, 1);
+    playTurn(QStringLiteral("10"), true);
+    playTurn(QStringLiteral("10"), true);
+    ASSERT_EQ(engine->view().screen, Screen::XEnde);
+    ASSERT_EQ(engine->view().headLine, QStringLiteral("Question 2 of 2"));
+    random.push({1, 2, 1, 2, 1, 2, 1, 2, 1, 2});
+    beginGame(2, 2, {}, true);
+    ASSERT_EQ(engine->phase(), GamePhase::Drawing);
+    EXPECT_TRUE(engine->view().headLineVisible);
+    EXPECT_EQ(engine->view().headLine, QStringLiteral("Question 1 of 4"));
+}
+
 TEST_F(Turns, RandomOrderWithSoundOffSkipsThePause) {
     sound->toggleSound();
     random.push({1, 1, 1, 1, 1, 1, 1, 1, 1, 1});

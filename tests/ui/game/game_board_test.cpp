@@ -10,6 +10,7 @@
 
 #include "core/game/game_engine.h"
 #include "support/fake_services.h"
+#include "ui/game/board_layout.h"
 #include "ui/game/game_board.h"
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/t_dot_matrix_label.h"
@@ -105,6 +106,28 @@ TEST_F(GameBoardTest, EmptyBoardAndTwoPlayerSeats) {
     EXPECT_EQ(seat2, artwork::playerPicture(2).toImage());
     EXPECT_EQ(control(QStringLiteral("ImageRahmen"))->x(), 157);
     EXPECT_EQ(text(QStringLiteral("AktuellerSpielerLabel")), QStringLiteral("Ann"));
+}
+
+TEST_F(GameBoardTest, SeatControlsLineUpWithTheirCards) {
+    start(2, {mc("Q1"), mc("Q2")});
+    const QSize frameSize = control(QStringLiteral("ImageRahmen"))->size();
+    for (int n = 1; n <= 4; ++n) {
+        SCOPED_TRACE(n);
+        const QRect frame(QPoint(board_layout::seatLeft(n), board_layout::kSeatTop), frameSize);
+        // The background's plate lies 2 pixels inside the frame; the frame's rim covers 3.
+        const QRect plate = frame.adjusted(2, 2, -2, -2);
+        const QRect insideRim = frame.adjusted(3, 3, -3, -3);
+        const QRect display = control(QStringLiteral("LCD%1").arg(n))->geometry();
+        EXPECT_EQ(display.left(), plate.left());
+        EXPECT_EQ(display.right(), plate.right());
+        EXPECT_TRUE(plate.contains(display));
+        for (const QString& name :
+             {QStringLiteral("ImageSpieler%1"), QStringLiteral("LabelSpieler%1"),
+              QStringLiteral("GuthabenLabel%1")}) {
+            EXPECT_TRUE(insideRim.contains(control(name.arg(n))->geometry()))
+                << name.arg(n).toStdString();
+        }
+    }
 }
 
 TEST_F(GameBoardTest, EnterInTheBetFieldChecksTheBet) {

@@ -226,6 +226,7 @@ TEST_F(SetupFormTest, OwnPictureCancelBadFileAndGoodFile) {
     ASSERT_EQ(files.requests().size(), 2u);
     EXPECT_EQ(files.requests()[0].title, QStringLiteral("Open own picture"));
     EXPECT_EQ(files.requests()[0].folder, prog());
+    EXPECT_EQ(files.requests()[0].filter, QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)"));
 
     files.push(good);
     click(button);

@@ -99,5 +99,37 @@ TEST(DotMatrixLabel, SizeFollowsCharactersAndPitch) {
     EXPECT_GT(label.sizeHint().height(), account.height());
 }
 
+// The columns from the first to the last lit dot.
+int litWidth(const QImage& image) {
+    int first = image.width();
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).lightness() > 128) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return last - first + 1;
+}
+
+TEST(DotMatrixLabel, ANarrowDisplayGivesUpItsBorderBeforeItsDots) {
+    TDotMatrixLabel label;
+    label.setCharCount(9);
+    label.setDotPitch(2);
+    label.setText(QStringLiteral("888888888"));
+    label.resize(label.sizeHint());
+    const int full = litWidth(label.grab().toImage());
+    // As wide as the dots alone (a seat card's plate): the same dots, no border.
+    label.resize(label.sizeHint().width() - 3, label.sizeHint().height());
+    EXPECT_EQ(litWidth(label.grab().toImage()), full);
+    // Narrower than the dots: smaller ones, all of them inside.
+    label.resize(label.sizeHint().width() / 2, label.sizeHint().height());
+    const int half = litWidth(label.grab().toImage());
+    EXPECT_LT(half, full);
+    EXPECT_LE(half, label.width());
+}
+
 }  // namespace
 }  // namespace trivanto
