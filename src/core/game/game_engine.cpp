@@ -14,6 +14,12 @@ constexpr int kDrawFlickers = 10;
 constexpr int kDrawFlickerMs = 60;
 constexpr int kDrawEndPauseMs = 2000;
 
+// "Question n of N" for the current question number.
+QString headLine(const MessageCatalogue& catalogue, const GameState& state) {
+    return catalogue.text(Msg::MsgQuestionPrefix) + QString::number(state.QuestionNumber) +
+           catalogue.text(Msg::MsgOfInfix) + QString::number(state.totalQuestions());
+}
+
 std::size_t idx(int player) {
     return static_cast<std::size_t>(player - 1);
 }
@@ -155,7 +161,7 @@ bool GameEngine::NeuesSpiel(const NewGameData& data, GameQuestions questions) {
     m_state.QuestionNumber = 1;
     // The new game's count from its first moment: the last game's "Question 8 of 8" must not
     // stand over the draw of the new one.
-    showHeadLine();
+    m_view.headLine = headLine(m_services.catalogue, m_state);
     FrageStellen();
     return true;
 }
@@ -210,14 +216,9 @@ bool GameEngine::restoreGame(LoadedGame game) {
     m_view.countdownVisible = false;
     m_view.guessFieldCount = 2;
     showScreen(Screen::XUnsichtbar);
-    showHeadLine();
+    m_view.headLine = headLine(m_services.catalogue, m_state);
     FrageStellen();
     return true;
-}
-
-void GameEngine::showHeadLine() {
-    m_view.headLine = msg(Msg::MsgQuestionPrefix) + QString::number(m_state.QuestionNumber) +
-                      msg(Msg::MsgOfInfix) + QString::number(m_state.totalQuestions());
 }
 
 void GameEngine::setGameSaved(bool saved) {
@@ -286,7 +287,7 @@ void GameEngine::drawEnded() {
 void GameEngine::turnPrepared() {
     m_services.sound.play(m_state.QuestionNumber > 1 ? Cue::NextQuestion : Cue::FirstQuestion);
     AktuellenSpielerAnzeigen();
-    showHeadLine();
+    m_view.headLine = headLine(m_services.catalogue, m_state);
 
     const QuestionSlot& slot = currentSlot();
     m_view.questionText = slot.question;

@@ -103,8 +103,6 @@ private:
     QString msg(Msg key) const;
     // A notice of the catalogue in its dialog shape.
     void showMessage(Msg key);
-    // "Question n of N" for the current question number.
-    void showHeadLine();
     QString currency() const;
     const QuestionSlot& currentSlot() const;
     void enter(GamePhase phase);

@@ -80,6 +80,20 @@ const std::array kMessages{
     DialogMessage{Msg::MsgTransferError, oneLine(351)},
     DialogMessage{Msg::MsgAskQuitTransfer, wraps(245)},
     DialogMessage{Msg::MsgAskCancelUpdate, oneLine(307)},
+    // The editor's own messages.
+    DialogMessage{Msg::MsgAskSaveChanges, wraps(300)},
+    DialogMessage{Msg::MsgAnswerIsMarker, wraps(300)},
+    DialogMessage{Msg::MsgQuestionDuplicate, wraps(300)},
+    DialogMessage{Msg::MsgCategoryTitleUnusable, wraps(300)},
+    DialogMessage{Msg::MsgCategoryWriteFailed, wraps(300),
+                  u"/home/player/.local/share/Trivanto/program/A category with a long name.trv: "
+                  u"cannot be written: No space left on device"},
+    DialogMessage{
+        Msg::MsgImportProblems, wraps(377),
+        u"\nline 12: the same question as question 4\nline 30: no right answer is chosen"},
+    DialogMessage{Msg::MsgExportFailed, wraps(300),
+                  u"/home/player/Documents/A category with a long name.json: cannot be written: "
+                  u"Permission denied"},
 };
 
 }  // namespace

@@ -117,7 +117,7 @@ QString TSpielerForm::chooseOwnPicture() {
     FileDialogRequest request;
     request.title = m_openPicDialog->property("title").toString();
     request.folder = m_services.paths.progDir;
-    request.filter = m_services.catalogue.text(Msg::MsgPictureFilter);
+    request.filter = QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg)");
     const QString file = m_services.files.openFile(request);
     if (file.isEmpty()) {
         return {};  // cancelled: the picture stays
