@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds into build/ (or $TRIVANTO_BUILD_DIR). Extra arguments go to cmake.
+# TRIVANTO_BUILD_TARGETS names the targets to build (space-separated); all when unset.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${TRIVANTO_BUILD_DIR:-build}
@@ -11,4 +12,8 @@ if command -v ccache >/dev/null 2>&1; then
 fi
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} \
     "${launcher[@]}" "$@" >/dev/null
-cmake --build "$build_dir" -j "${TRIVANTO_JOBS:-$(nproc)}"
+targets=()
+for target in ${TRIVANTO_BUILD_TARGETS:-}; do
+    targets+=(--target "$target")
+done
+cmake --build "$build_dir" -j "${TRIVANTO_JOBS:-$(nproc)}" "${targets[@]}"

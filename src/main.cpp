@@ -34,9 +34,8 @@ int main(int argc, char** argv) {
     }
     const AppOptions& options = parsed.options;
 
-    auto settings = options.settingsFile.isEmpty()
-                        ? std::make_unique<QtSettingsStore>()
-                        : std::make_unique<QtSettingsStore>(options.settingsFile);
+    // A settings file that is no regular file is not read; the start says so.
+    const std::unique_ptr<SettingsStore> settings = openSettingsStore(options.settingsFile);
     RealClock clock;
     RealRandom random(clock);
     TSoundPlayer sound;

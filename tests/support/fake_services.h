@@ -5,6 +5,7 @@
 
 #include "core/app/memory_settings_store.h"
 #include "core/app/services.h"
+#include "core/app/settings_saver.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
 #include "support/manual_clock.h"
@@ -31,9 +32,11 @@ public:
     }
 
     Services services() {
-        return {settings, clock, random, dialog, help, shell, files, *cues, catalogue, paths};
+        return {settings, saver, clock, random,    dialog, help,
+                shell,    files, *cues, catalogue, paths};
     }
 
+    // A test makes the store refuse with settings.refuseWrites(reason).
     MemorySettingsStore settings;
     ManualClock clock;
     ScriptedRandom random;
@@ -44,6 +47,7 @@ public:
     RecordingSoundBackend soundBackend;
     MessageCatalogue catalogue;
     AppPaths paths;
+    SettingsSaver saver{settings, dialog, catalogue};
     std::unique_ptr<SoundCues> cues;
 };
 

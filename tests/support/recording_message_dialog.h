@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -18,6 +19,14 @@ public:
     const std::vector<MessageRequest>& requests() const { return m_requests; }
     bool empty() const { return m_requests.empty(); }
     const MessageRequest& last() const { return m_requests.back(); }
+    // The texts of every message so far, in order.
+    QStringList texts() const {
+        QStringList all;
+        for (const MessageRequest& request : m_requests) {
+            all << request.text;
+        }
+        return all;
+    }
     void clear() { m_requests.clear(); }
 
     // Runs while a message is open, before the answer, as a player who takes their time would:

@@ -8,6 +8,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "core/common/save_file.h"
 #include "ui/widgets/artwork.h"
 
 namespace {
@@ -17,9 +18,10 @@ using namespace trivanto::artwork;
 bool writePng(const QPixmap& picture, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG")) {
+        file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return trivanto::commitSaveFile(file).ok();
 }
 
 bool writeGallery(const QString& folder) {

@@ -92,8 +92,30 @@ void printOut(const QByteArray& utf8) {
     std::fflush(stdout);
 }
 
+QString escapeControls(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control) {
+            out.append(c);
+        } else if (c == QLatin1Char('\n')) {
+            out.append(QLatin1String("\\n"));
+        } else if (c == QLatin1Char('\r')) {
+            out.append(QLatin1String("\\r"));
+        } else if (c == QLatin1Char('\t')) {
+            out.append(QLatin1String("\\t"));
+        } else if (c.unicode() < 0x80) {
+            out.append(QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')));
+        } else {
+            out.append(QStringLiteral("\\u{%1}").arg(c.unicode(), 4, 16, QLatin1Char('0')));
+        }
+    }
+    return out;
+}
+
 void printError(const QString& line) {
-    const QByteArray bytes = line.toUtf8() + '\n';
+    // Texts from files may hold line breaks or terminal controls: one problem, one line.
+    const QByteArray bytes = escapeControls(line).toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
@@ -112,7 +134,7 @@ int runBuild(const QString& source, const QString& output) {
         printError(located(source, 0, QStringLiteral("unknown source type, use .json or .csv")));
         return kExitProblems;
     }
-    const Result<QByteArray> input = readWholeFile(source);
+    const Result<QByteArray> input = readWholeFile(source, kMaxSourceBytes);
     if (!input) {
         printError(input.error());
         return kExitProblems;

@@ -16,6 +16,14 @@ int runBuild(const QString& source, const QString& output);
 int runCheck(const QStringList& paths);
 int runExport(const QString& path, const QString& output);
 
+// A category holds at most 200 questions of five texts of 110 characters; even written with
+// \u escapes and generous spacing its source stays far below this.
+inline constexpr qint64 kMaxSourceBytes = qint64(4) << 20;
+
+// `text` with every control character written out (\n, \r, \t, else \xHH or \u{HHHH}), so a
+// text from a file or a command line stays on the one line of its problem.
+QString escapeControls(const QString& text);
+
 // Output helpers: UTF-8 to stdout / one line to stderr.
 void printOut(const QByteArray& utf8);
 void printError(const QString& line);

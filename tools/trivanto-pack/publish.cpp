@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include "core/common/file_path.h"
+#include "core/common/save_file.h"
 #include "core/update/ini_document.h"
 #include "core/update/update_catalogue.h"
 #include "core/update/update_files.h"
@@ -78,8 +79,13 @@ bool copyWhole(const QString& from, const QString& to, QStringList& problems) {
         return false;
     }
     const QByteArray bytes = in.readAll();
-    if (out.write(bytes) != bytes.size() || !out.commit()) {
+    if (!writeAll(out, bytes)) {
         problems.append(shown(to) + QStringLiteral(": cannot be written: ") + out.errorString());
+        out.cancelWriting();
+        return false;
+    }
+    if (const Status committed = commitSaveFile(out); !committed.ok()) {
+        problems.append(shown(to) + QStringLiteral(": cannot be written: ") + committed.error());
         return false;
     }
     return true;
@@ -206,10 +212,8 @@ bool publish(const SourceTree& tree, const PublishOptions& options, QStringList&
         return false;
     }
     const QString cataloguePath = filePath(folder, catalogueRemoteName(texts.settings()));
-    QSaveFile out(cataloguePath);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        problems.append(shown(cataloguePath) + QStringLiteral(": cannot be written: ") +
-                        out.errorString());
+    if (const Status saved = saveWholeFile(cataloguePath, bytes); !saved.ok()) {
+        problems.append(saved.error());
         return false;
     }
     report.append(shown(cataloguePath));

@@ -40,14 +40,7 @@ bool prepareStartSettings(SettingsStore& store, const QString& progDir) {
             store.setString(highscoreKey(n, "Money"), QStringLiteral("-"));
         }
     }
-    store.sync();
     return store.boolValue(kSound, true);
-}
-
-bool storeSoundOn(SettingsStore& store, bool on) {
-    store.setBool(settings_keys::kSound, on);
-    store.sync();
-    return on;
 }
 
 }  // namespace trivanto

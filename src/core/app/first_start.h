@@ -17,10 +17,8 @@ inline const QString kSound = QStringLiteral("Players/Ton");
 // Prepares the settings at start-up: "ProgDir" is written every time; the four default
 // players only when the Players group is missing; "Ton" = true when absent; the empty top
 // ten only when the Highscore group is missing (an existing one is never touched, even with
-// slots missing). Returns the sound setting that results.
+// slots missing). Returns the sound setting that results. The caller saves (SettingsSaver),
+// once the player can be told that the disk refuses.
 bool prepareStartSettings(SettingsStore& store, const QString& progDir);
-
-// Writes the sound setting (1 or 0) and returns it.
-bool storeSoundOn(SettingsStore& store, bool on);
 
 }  // namespace trivanto

@@ -7,7 +7,8 @@
 
 namespace trivanto {
 
-// Settings held in memory only: for tests and for runs that must not touch the user's files.
+// Settings held in memory only: for tests, for runs that must not touch the user's files, and
+// when the settings file is no file that can be read (a FIFO).
 class MemorySettingsStore final : public SettingsStore {
 public:
     bool contains(const QString& key) const override { return m_values.contains(key); }
@@ -22,12 +23,20 @@ public:
     void setBool(const QString& key, bool value) override { m_values[key] = value ? 1 : 0; }
 
     void remove(const QString& key) override;
+    Status sync() override {
+        return m_refusal.isEmpty() ? Status::success() : Status::failure(m_refusal);
+    }
+
+    // From now on sync() fails with `reason`, as a store on a full or read-only disk does;
+    // the values stay readable for the run.
+    void refuseWrites(QString reason) { m_refusal = std::move(reason); }
 
     // Every key, sorted; for tests.
     QStringList keys() const { return m_values.keys(); }
 
 private:
     QMap<QString, QVariant> m_values;
+    QString m_refusal;
 };
 
 }  // namespace trivanto

@@ -9,6 +9,7 @@
 
 #include "core/app/shipped_manifest.h"
 #include "core/common/file_path.h"
+#include "core/common/save_file.h"
 
 namespace trivanto {
 
@@ -35,13 +36,16 @@ Result<QByteArray> copyShippedFile(const QString& from, const QString& to) {
             out.cancelWriting();
             return Result<QByteArray>::failure(in.errorString());
         }
-        if (out.write(block) != block.size()) {
-            break;  // commit() reports the write error
+        if (!writeAll(out, block)) {
+            const QString reason = out.errorString();
+            out.cancelWriting();
+            return Result<QByteArray>::failure(reason);
         }
         hash.addData(block);
     }
-    if (!out.commit()) {
-        return Result<QByteArray>::failure(out.errorString());
+    // Not commit() alone: on a full disk it would put a cut copy in place of the user's file.
+    if (const Status committed = commitSaveFile(out); !committed) {
+        return Result<QByteArray>::failure(committed.error());
     }
     return hash.result().toHex();
 }

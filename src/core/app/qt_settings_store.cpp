@@ -1,6 +1,12 @@
 #include "core/app/qt_settings_store.h"
 
+#include <QDir>
+#include <QStandardPaths>
 #include <optional>
+
+#include "core/app/memory_settings_store.h"
+#include "core/common/regular_file.h"
+#include "core/common/save_file.h"
 
 namespace trivanto {
 
@@ -101,16 +107,40 @@ void QtSettingsStore::remove(const QString& key) {
     m_settings->remove(key);
 }
 
-void QtSettingsStore::sync() {
+Status QtSettingsStore::sync() {
     m_settings->sync();
+    // A file that is no INI file reads as empty and is written anew; only access counts.
+    if (m_settings->status() != QSettings::AccessError) {
+        return Status::success();
+    }
+    // QSettings says only that it failed; trying beside the file gives the system's reason.
+    const QString reason = writeProblem(location());
+    return Status::failure(QStringLiteral("%1: %2").arg(
+        QDir::toNativeSeparators(location()),
+        reason.isEmpty() ? QStringLiteral("cannot be written") : reason));
 }
 
 QString QtSettingsStore::location() const {
     return m_settings->fileName();
 }
 
-bool QtSettingsStore::isHealthy() const {
-    return m_settings->status() == QSettings::NoError;
+QString QtSettingsStore::nativeLocation() {
+    // Where QSettings keeps a user's settings on an XDG system.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/velmora.engineering/Trivanto.conf");
+}
+
+std::unique_ptr<SettingsStore> openSettingsStore(const QString& filePath) {
+    const QString path = filePath.isEmpty() ? QtSettingsStore::nativeLocation() : filePath;
+    if (const QString problem = nonRegularFileProblem(path); !problem.isEmpty()) {
+        auto memory = std::make_unique<MemorySettingsStore>();
+        memory->refuseWrites(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), problem));
+        return memory;
+    }
+    if (filePath.isEmpty()) {
+        return std::make_unique<QtSettingsStore>();
+    }
+    return std::make_unique<QtSettingsStore>(filePath);
 }
 
 }  // namespace trivanto

@@ -30,15 +30,20 @@ public:
     void setBool(const QString& key, bool value) override;
 
     void remove(const QString& key) override;
-    void sync() override;
+    Status sync() override;
 
     // The file or registry path behind the store.
     QString location() const;
-    // False once the backing file could not be read or written; values then fall back.
-    bool isHealthy() const;
+    // The file the native store of this user uses (on Linux in the XDG config folder).
+    static QString nativeLocation();
 
 private:
     std::unique_ptr<QSettings> m_settings;
 };
+
+// The settings of one run: the INI file `filePath`, or the user's native settings when it is
+// empty. When that file is no regular file (a FIFO would hold the start until someone writes
+// to it) the values live in memory only and every sync() says why they are not kept.
+std::unique_ptr<SettingsStore> openSettingsStore(const QString& filePath = {});
 
 }  // namespace trivanto

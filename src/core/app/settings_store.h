@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/common/result.h"
+
 namespace trivanto {
 
 // The per-user settings that stand in for the registry key of the program. Keys are
@@ -25,8 +27,9 @@ public:
     virtual void setBool(const QString& key, bool value) = 0;
 
     virtual void remove(const QString& key) = 0;
-    // Writes pending changes to permanent storage.
-    virtual void sync() {}
+    // Writes pending changes to permanent storage. The failure says where and why ("PATH: No
+    // space left on device"); the values stay readable for this run either way.
+    virtual Status sync() = 0;
 };
 
 }  // namespace trivanto

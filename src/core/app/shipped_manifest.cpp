@@ -2,7 +2,9 @@
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QSaveFile>
+
+#include "core/common/regular_file.h"
+#include "core/common/save_file.h"
 
 namespace trivanto {
 
@@ -40,6 +42,10 @@ bool isSafeShippedName(const QString& name) {
 }
 
 Result<ShippedManifest> readShippedManifest(const QString& path) {
+    // The record lies in the user's folder: a FIFO there would hold the start.
+    if (const QString problem = nonRegularFileProblem(path); !problem.isEmpty()) {
+        return Result<ShippedManifest>::failure(problem);
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Result<ShippedManifest>::failure(file.errorString());
@@ -88,15 +94,14 @@ Status writeShippedManifest(const QString& path, const ShippedManifest& manifest
     for (auto it = manifest.cbegin(); it != manifest.cend(); ++it) {
         content += it.value() + "  " + it.key().toUtf8() + '\n';
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.commit()) {
-        return Status::failure(file.errorString());
-    }
-    return {};
+    return replaceFile(path, content);
 }
 
 Result<QByteArray> fileSha256(const QString& path) {
+    // A FIFO would never end, a device link feed bytes without end.
+    if (const QString problem = nonRegularFileProblem(path); !problem.isEmpty()) {
+        return Result<QByteArray>::failure(problem);
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Result<QByteArray>::failure(file.errorString());

@@ -15,11 +15,16 @@ public:
     // True when this process now holds the lock (or already held it).
     bool tryAcquire();
     bool isHeld() const { return m_lock.isLocked(); }
+    // After a failed tryAcquire: empty when another copy holds the lock, else why the lock
+    // file cannot be made ("FILE: Permission denied").
+    const QString& problem() const { return m_problem; }
 
     static QString lockFileName() { return QStringLiteral("trivanto.lock"); }
 
 private:
+    QString m_path;
     QLockFile m_lock;
+    QString m_problem;
 };
 
 }  // namespace trivanto

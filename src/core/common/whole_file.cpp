@@ -3,15 +3,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
+
+#include "core/common/regular_file.h"
+#include "core/common/save_file.h"
 
 namespace trivanto {
 
 namespace {
 
-// Up to `maxBytes` bytes of a plain file, all of it when `maxBytes` is negative.
-Result<QByteArray> readPlainFile(const QString& path, qint64 maxBytes, const QString& kind) {
+enum class Beyond { Refuse, Ignore };
+
+// A regular file's bytes: at most `maxBytes` of them when `maxBytes` >= 0, where a longer file
+// is refused or only its start is read; all of it otherwise. `kind` names what the file should
+// have been in the error ("a saved game").
+Result<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, Beyond beyond,
+                                   const QString& kind) {
     const QString name = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -20,52 +27,49 @@ Result<QByteArray> readPlainFile(const QString& path, qint64 maxBytes, const QSt
     if (info.isDir()) {
         return Status::failure(QStringLiteral("%1: is a folder, not %2").arg(name, kind));
     }
-    // A pipe or a device would block the program or never end; only plain files are read.
-    if (!info.isFile()) {
-        return Status::failure(QStringLiteral("%1: is no plain file, not %2").arg(name, kind));
+    // A FIFO would hold the program until someone writes to it, a device feed it without end.
+    if (const QString problem = nonRegularFileProblem(path); !problem.isEmpty()) {
+        return Status::failure(QStringLiteral("%1: %2").arg(name, problem));
+    }
+    const bool refuseLonger = maxBytes >= 0 && beyond == Beyond::Refuse;
+    const auto tooLarge = [&] {
+        return Status::failure(
+            QStringLiteral("%1: is more than %2 bytes long").arg(name).arg(maxBytes));
+    };
+    if (refuseLonger && info.size() > maxBytes) {
+        return tooLarge();
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Status::failure(
             QStringLiteral("%1: cannot be opened: %2").arg(name, file.errorString()));
     }
-    QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
+    // Within the limit even should the file grow meanwhile.
+    QByteArray bytes = maxBytes < 0   ? file.readAll()
+                       : refuseLonger ? file.read(maxBytes + 1)
+                                      : file.read(maxBytes);
     if (file.error() != QFileDevice::NoError) {
         return Status::failure(
             QStringLiteral("%1: cannot be read: %2").arg(name, file.errorString()));
+    }
+    if (refuseLonger && bytes.size() > maxBytes) {
+        return tooLarge();
     }
     return bytes;
 }
 
 }  // namespace
 
-Result<QByteArray> readWholeFile(const QString& path) {
-    return readPlainFile(path, -1, QStringLiteral("a file"));
+Result<QByteArray> readWholeFile(const QString& path, qint64 maxBytes) {
+    return readRegularFile(path, maxBytes, Beyond::Refuse, QStringLiteral("a file"));
 }
 
 Result<QByteArray> readFileStart(const QString& path, qint64 maxBytes, const QString& kind) {
-    return readPlainFile(path, std::max<qint64>(maxBytes, 0), kind);
+    return readRegularFile(path, std::max<qint64>(maxBytes, 0), Beyond::Ignore, kind);
 }
 
 Status writeWholeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile out(path);
-    const auto fail = [&](const QString& what) {
-        return Status::failure(QStringLiteral("%1: %2: %3")
-                                   .arg(QDir::toNativeSeparators(path), what, out.errorString()));
-    };
-    if (!out.open(QIODevice::WriteOnly)) {
-        return fail(QStringLiteral("cannot be created"));
-    }
-    if (out.write(bytes) != bytes.size()) {
-        // The reason first: cancelling replaces it with its own.
-        const Status failed = fail(QStringLiteral("cannot be written"));
-        out.cancelWriting();
-        return failed;
-    }
-    if (!out.commit()) {
-        return fail(QStringLiteral("cannot be saved"));
-    }
-    return Status::success();
+    return saveWholeFile(path, bytes);
 }
 
 }  // namespace trivanto

@@ -42,6 +42,11 @@ bool isValidGuess(const QString& text) {
     return onlyDigits(text, 8);
 }
 
+quint64 guessDistance(qint64 guess, qint64 exact) {
+    // Unsigned arithmetic wraps by definition, and the true distance always fits.
+    return guess >= exact ? quint64(guess) - quint64(exact) : quint64(exact) - quint64(guess);
+}
+
 QString joinNames(const QStringList& names, const QString& andInfix) {
     if (names.size() <= 1) {
         return names.value(0);

@@ -23,6 +23,9 @@ qint32 maxBet(qint32 account);
 
 // A guess is 1 to 8 digits.
 bool isValidGuess(const QString& text);
+// How far a guess lies from the exact value. Exact for every pair of 64-bit numbers: a damaged
+// file's value near the lowest one cannot overflow the distance.
+quint64 guessDistance(qint64 guess, qint64 exact);
 
 // "A", "A and B", "A, B and C".
 QString joinNames(const QStringList& names, const QString& andInfix);

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "core/app/clock.h"
+#include "core/app/settings_saver.h"
 #include "core/app/settings_store.h"
 #include "core/game/bet_rules.h"
 #include "core/game/game_engine.h"
@@ -56,6 +57,8 @@ void GameEngine::SpielEnde() {
     m_services.sound.play(Cue::GameEnd);
     enter(GamePhase::GameOver);
     emit changed();
+    // After the end shows: a message that the top ten cannot be kept stands in front of it.
+    m_services.saver.save();
 }
 
 bool GameEngine::submitOffered() const {

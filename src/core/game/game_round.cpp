@@ -217,10 +217,10 @@ bool GameEngine::SchaetzungAuswerten(const std::array<QString, kMaxPlayers>& gue
     const qint64 exact = exactText.toLongLong(&exactOk);
     QStringList names;
     if (exactOk) {
-        std::array<qint64, kMaxPlayers> distance{};
-        qint64 best = std::numeric_limits<qint64>::max();
+        std::array<quint64, kMaxPlayers> distance{};
+        quint64 best = std::numeric_limits<quint64>::max();
         for (int i = 1; i <= m_state.PlayerCount; ++i) {
-            distance[idx(i)] = qAbs(guesses[idx(i)].toLongLong() - exact);
+            distance[idx(i)] = guessDistance(guesses[idx(i)].toLongLong(), exact);
             best = std::min(best, distance[idx(i)]);
         }
         for (int i = 1; i <= m_state.PlayerCount; ++i) {

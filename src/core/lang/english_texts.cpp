@@ -229,6 +229,11 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgEditorExportTitle, u"Export the category"},
     {Msg::MsgEditorChecksHeading, u"Checks of the category"},
     {Msg::MsgEditorChecksClean, u"No problems found."},
+    {Msg::MsgSettingsUnwritable,
+     u"Trivanto cannot save its settings, so the top ten, the players' names and the sound "
+     u"setting will not be kept: "},
+    {Msg::MsgCategoriesNotListed,
+     u"The category list holds at most 101 categories. Category files not listed: "},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

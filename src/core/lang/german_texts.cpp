@@ -241,6 +241,11 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgEditorExportTitle, u"Rubrik exportieren"},
     {Msg::MsgEditorChecksHeading, u"Prüfung der Rubrik"},
     {Msg::MsgEditorChecksClean, u"Keine Probleme gefunden."},
+    {Msg::MsgSettingsUnwritable,
+     u"Trivanto kann seine Einstellungen nicht speichern, daher bleiben die Bestenliste, die "
+     u"Spielernamen und die Toneinstellung nicht erhalten: "},
+    {Msg::MsgCategoriesNotListed,
+     u"Die Rubrikliste fasst höchstens 101 Rubriken. Nicht aufgeführte Rubrikdateien: "},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(kMsgCount), "one text per key");

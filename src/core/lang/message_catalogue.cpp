@@ -158,6 +158,8 @@ constexpr const char* kKeyNames[] = {
     "MsgEditorExportTitle",
     "MsgEditorChecksHeading",
     "MsgEditorChecksClean",
+    "MsgSettingsUnwritable",
+    "MsgCategoriesNotListed",
 };
 
 static_assert(std::size(kKeyNames) == static_cast<std::size_t>(kMsgCount), "one name per key");
@@ -226,6 +228,15 @@ void MessageCatalogue::apply(Language language) {
 QString alreadyRunningText(Language language) {
     return language == Language::Deutsch ? QStringLiteral("Trivanto läuft bereits.")
                                          : QStringLiteral("Trivanto is already running.");
+}
+
+QString lockUnusableText(Language language, const QString& problem) {
+    return (language == Language::Deutsch
+                ? QStringLiteral("Trivanto kann seine Sperrdatei nicht anlegen, mit der es "
+                                 "sicherstellt, dass es nur einmal läuft: ")
+                : QStringLiteral("Trivanto cannot create the lock file that keeps it from running "
+                                 "twice: ")) +
+           problem;
 }
 
 QString needColoursText(Language language) {

@@ -156,6 +156,8 @@ enum class Msg {
     MsgEditorExportTitle,
     MsgEditorChecksHeading,
     MsgEditorChecksClean,
+    MsgSettingsUnwritable,
+    MsgCategoriesNotListed,
     Count
 };
 
@@ -206,6 +208,8 @@ private:
 
 // The two start-up texts that are not in the catalogue (shown before any window exists).
 QString alreadyRunningText(Language language);
+// The lock folder refuses the lock file; `problem` names the file and the system's reason.
+QString lockUnusableText(Language language, const QString& problem);
 QString needColoursText(Language language);
 
 }  // namespace trivanto

@@ -94,6 +94,10 @@ const std::array kMessages{
     DialogMessage{Msg::MsgExportFailed, wraps(300),
                   u"/home/player/Documents/A category with a long name.json: cannot be written: "
                   u"Permission denied"},
+    DialogMessage{Msg::MsgSettingsUnwritable, wraps(363),
+                  u"/home/player/.config/velmora.engineering/Trivanto.conf: No space left on "
+                  u"device"},
+    DialogMessage{Msg::MsgCategoriesNotListed, wraps(300), u"1000"},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "core/common/save_file.h"
 #include "core/net/http_transfer.h"
 #include "core/net/web_address.h"
 #include "core/text/cp1252.h"
@@ -91,7 +92,7 @@ Status TFileFetcher::openTarget(qint64 length) {
 }
 
 Status TFileFetcher::writeBlock(const QByteArray& block) {
-    if (m_target->write(block) != block.size()) {
+    if (!writeAll(*m_target, block)) {
         return Status::failure(
             QStringLiteral("%1: %2").arg(m_active.fileName, m_target->errorString()));
     }
@@ -115,9 +116,11 @@ void TFileFetcher::completionStep() {
     m_transfer.reset();
     Status outcome =
         m_cancelled ? Status::failure(QStringLiteral("cancelled")) : std::move(m_outcome);
-    if (outcome.ok() && m_target && !m_target->commit()) {
-        outcome = Status::failure(
-            QStringLiteral("%1: %2").arg(m_active.fileName, m_target->errorString()));
+    if (outcome.ok() && m_target) {
+        if (const Status committed = commitSaveFile(*m_target); !committed.ok()) {
+            outcome =
+                Status::failure(QStringLiteral("%1: %2").arg(m_active.fileName, committed.error()));
+        }
     } else if (!outcome.ok() && m_target) {
         m_target->cancelWriting();
     }

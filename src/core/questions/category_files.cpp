@@ -9,7 +9,10 @@
 namespace trivanto {
 
 QStringList categoryFileNames(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*.trv")}, QDir::Files, QDir::Name);
+    // FIFOs and devices of that name are listed too (QDir::System), so the reader that refuses
+    // them can name them instead of hiding them.
+    return QDir(folder).entryList({QStringLiteral("*.trv")}, QDir::Files | QDir::System,
+                                  QDir::Name);
 }
 
 bool categoryFileReadable(const QString& path) {

@@ -2,6 +2,7 @@
 
 #include "core/app/clock.h"
 #include "core/app/message_dialog.h"
+#include "core/app/settings_saver.h"
 #include "core/app/settings_store.h"
 #include "core/lang/message_catalogue.h"
 #include "core/scores/local_top_ten.h"
@@ -81,6 +82,7 @@ void HallOfFame::clearLocal() {
         return;
     }
     LocalTopTen(m_services.settings).clear(m_services.catalogue.text(Msg::MsgEmptySlot));
+    m_services.saver.save();
     buildLocal();
 }
 

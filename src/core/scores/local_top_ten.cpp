@@ -1,5 +1,8 @@
 #include "core/scores/local_top_ten.h"
 
+#include <QRegularExpression>
+#include <limits>
+
 #include "core/app/settings_store.h"
 #include "core/game/money.h"
 
@@ -55,11 +58,22 @@ TopTenSlot LocalTopTen::slot(int n) const {
             m_settings.stringValue(key(n, "Date")), m_settings.stringValue(key(n, "Time"))};
 }
 
-bool LocalTopTen::isEmptySlot(int n) const {
-    const QString money = m_settings.stringValue(key(n, "Money"));
+std::optional<qint32> LocalTopTen::storedScore(int n) const {
+    static const QRegularExpression wholeNumber(QStringLiteral("^\\s*([+-]?)([0-9]+)\\s*$"));
+    const QRegularExpressionMatch match =
+        wholeNumber.match(m_settings.stringValue(key(n, "Money")));
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    const bool negative = match.captured(1) == QLatin1String("-");
     bool ok = false;
-    money.toInt(&ok);
-    return !ok;
+    const qint64 value = match.captured(2).toLongLong(&ok);
+    // Digits beyond 64 bits are beyond 32 bits too.
+    const qint64 magnitude = ok ? value : std::numeric_limits<qint64>::max();
+    const qint64 limit = negative ? -qint64(std::numeric_limits<qint32>::min())
+                                  : qint64(std::numeric_limits<qint32>::max());
+    const qint64 clamped = std::min(magnitude, limit);
+    return static_cast<qint32>(negative ? -clamped : clamped);
 }
 
 void LocalTopTen::writeSlot(int n, const TopTenSlot& s) {
@@ -74,16 +88,14 @@ void LocalTopTen::clear(const QString& emptyName) {
         writeSlot(n, {emptyName, QStringLiteral("-"), QStringLiteral("00.00.00"),
                       QStringLiteral("00:00:00")});
     }
-    m_settings.sync();
 }
 
 int LocalTopTen::HighscoreBerechnen(const QString& name, qint32 score, const QDateTime& at) {
     int rank = kSlots + 1;
     for (int n = 1; n <= kSlots; ++n) {
-        bool ok = false;
-        const qint32 money = m_settings.stringValue(key(n, "Money")).toInt(&ok);
+        const std::optional<qint32> money = storedScore(n);
         // A hand-edited or missing value counts as an empty slot instead of stopping the end.
-        if (!ok || money <= score) {
+        if (!money || *money <= score) {
             rank = n;
             break;
         }
@@ -97,7 +109,6 @@ int LocalTopTen::HighscoreBerechnen(const QString& name, qint32 score, const QDa
     writeSlot(rank,
               {name, QString::number(score), m_locale.toString(at.date(), QLocale::ShortFormat),
                m_locale.toString(at.time(), QLocale::LongFormat)});
-    m_settings.sync();
     return rank;
 }
 

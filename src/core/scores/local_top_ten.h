@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace trivanto {
 
@@ -29,15 +30,20 @@ public:
     explicit LocalTopTen(SettingsStore& settings, QLocale locale = QLocale());
 
     // Enters one result; returns its rank 1..10, or 11 when it is too low to be entered.
-    // A result equal to an existing one goes above it.
+    // A result equal to an existing one goes above it. The caller saves the settings.
     int HighscoreBerechnen(const QString& name, qint32 score, const QDateTime& at);
 
     // Empties every slot: `emptyName`, "00.00.00", "00:00:00" and "-".
+    // The caller saves the settings.
     void clear(const QString& emptyName);
 
     TopTenSlot slot(int n) const;
-    // True when slot n holds no result: its money is "-", missing or not a whole number.
-    bool isEmptySlot(int n) const;
+    // The result in slot n. A stored whole number is a result, one beyond the 32-bit range
+    // (a hand-edited file) counts as the nearest 32-bit number, so it keeps its place above
+    // or below every real score; anything else ("-", missing, text) is no result.
+    std::optional<qint32> storedScore(int n) const;
+    // True when slot n holds no result.
+    bool isEmptySlot(int n) const { return !storedScore(n).has_value(); }
 
     static QString key(int n, const char* word);
 

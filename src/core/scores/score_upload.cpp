@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "core/app/message_dialog.h"
+#include "core/app/settings_saver.h"
 #include "core/app/settings_store.h"
 #include "core/lang/message_catalogue.h"
 #include "core/net/connection_manager.h"
@@ -206,7 +207,7 @@ void ScoreUpload::fromNames() {
         }
         m_view.places[i].visible = true;
     }
-    m_services.settings.sync();
+    m_services.saver.save();
     m_view.placesVisible = true;
     m_view.page = UploadPage::verbinden;
     emit changed();

@@ -3,8 +3,9 @@
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "core/common/regular_file.h"
+#include "core/common/save_file.h"
 #include "core/text/cp1252.h"
 
 namespace trivanto {
@@ -96,6 +97,10 @@ Result<TTopListEntryList> TTopListFile::Load() const {
         return Result<TTopListEntryList>::failure(
             QStringLiteral("%1: no such file").arg(m_fileName));
     }
+    if (const QString problem = nonRegularFileProblem(m_fileName); !problem.isEmpty()) {
+        return Result<TTopListEntryList>::failure(
+            QStringLiteral("%1: %2").arg(m_fileName, problem));
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         return Result<TTopListEntryList>::failure(
             QStringLiteral("%1: %2").arg(m_fileName, file.errorString()));
@@ -115,12 +120,7 @@ Result<TTopListEntryList> TTopListFile::Load() const {
 }
 
 Status TTopListFile::Save(const TTopListEntryList& entries) const {
-    QSaveFile file(m_fileName);
-    const QByteArray bytes = topListFileBytes(entries);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return Status::failure(QStringLiteral("%1: %2").arg(m_fileName, file.errorString()));
-    }
-    return Status::success();
+    return saveWholeFile(m_fileName, topListFileBytes(entries));
 }
 
 std::optional<QDateTime> TTopListFile::lastWriteTime() const {

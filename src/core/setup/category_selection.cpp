@@ -58,6 +58,12 @@ void CategorySelection::build(const QString& progDir, int playerCount) {
     if (files.isEmpty()) {
         m_dialog.show(catalogueMessage(m_catalogue, Msg::MsgNoQuestionFiles));
     }
+    if (files.size() > kMaxCategories) {
+        const MessageShape shape = messageShape(Msg::MsgCategoriesNotListed);
+        m_dialog.notice(m_catalogue.text(Msg::MsgCategoriesNotListed) +
+                            QString::number(files.size() - kMaxCategories),
+                        shape.width, shape.wordWrap);
+    }
     for (const QString& name : files.mid(0, kMaxCategories)) {
         CategoryRow row;
         row.path = QDir(progDir).filePath(name);

@@ -26,7 +26,9 @@ class CategorySelection final {
 public:
     CategorySelection(MessageDialog& dialog, const MessageCatalogue& catalogue);
 
-    // Lists and counts the files, nothing ticked. Unreadable files are named and left out.
+    // Lists and counts the files, nothing ticked. Unreadable files (a FIFO or a device of
+    // that name too) are named and left out; files beyond the first 101 are counted in a
+    // message.
     void build(const QString& progDir, int playerCount);
     // Reads every listed file again; with one player estimation questions are skipped.
     void recount(int playerCount);

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "core/app/message_dialog.h"
+#include "core/app/settings_saver.h"
 #include "core/common/file_path.h"
 #include "core/game/game_engine.h"
 #include "core/game/game_question_list.h"
@@ -74,6 +75,7 @@ bool NewGameSetup::startGame(const QString& gameLength, SetupProgress* progress)
         return false;
     }
     m_players.storePlayers();
+    m_services.saver.save();
 
     m_building = true;
     m_perPlayer = perPlayer;

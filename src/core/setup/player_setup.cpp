@@ -164,7 +164,6 @@ void PlayerSetup::storePlayers() {
         m_settings.setInt(playerKey(n, "_Pic"), row(n).pictureNumber);
     }
     m_settings.setInt(QStringLiteral("Players/Counter"), m_playerCount);
-    m_settings.sync();
 }
 
 NewGameData PlayerSetup::gameData(int questionsPerPlayer) const {

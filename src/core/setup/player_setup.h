@@ -53,7 +53,7 @@ public:
 
     // Names of the playing players: none empty or one blank, no two equal. Shows the message.
     bool checkNames();
-    // Names, picture numbers and the player count into the settings.
+    // Names, picture numbers and the player count into the settings; the caller saves them.
     void storePlayers();
     // The data a new game takes from this window.
     NewGameData gameData(int questionsPerPlayer) const;

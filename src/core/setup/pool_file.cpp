@@ -1,14 +1,13 @@
 #include "core/setup/pool_file.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QMetaObject>
 #include <QObject>
-#include <QSaveFile>
 #include <mutex>
 #include <optional>
 #include <thread>
 
+#include "core/common/save_file.h"
 #include "core/text/cp1252.h"
 
 namespace trivanto {
@@ -55,12 +54,8 @@ QByteArray PoolFileText::finish() {
 }
 
 Status writePoolFileBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        return Status::failure(QStringLiteral("%1: cannot be written: %2")
-                                   .arg(QDir::toNativeSeparators(path), out.errorString()));
-    }
-    return Status::success();
+    // Checks the last push too: a full disk is reported, never a cut copy.
+    return saveWholeFile(path, bytes);
 }
 
 // The state the worker and the starting thread share. The report runs once: from the event

@@ -16,6 +16,10 @@ QString loadingLine(const MessageCatalogue& catalogue, int i, int a) {
 }
 
 bool playable(const QuestionSlot& slot, int playerCount) {
+    // A slot without a question text is no question, whatever its other fields hold.
+    if (slot.question.trimmed().isEmpty()) {
+        return false;
+    }
     return playerCount != 1 || slot.answers[1] != QLatin1String(kEstimationMarker);
 }
 
@@ -129,8 +133,14 @@ void QuestionPoolBuilder::step() {
     if (m_progress != nullptr) {
         m_progress->report(loadingLine(m_catalogue, i, a), m_position);
     }
-    for (int s = 1; s <= std::min(row.total(), kSlotCount); ++s) {
-        QuestionSlot slot = loadSlot(read->entries[static_cast<std::size_t>(s)]);
+    // The file as read now decides, not the count of the last tick: it may have changed
+    // since. Empty slots are no questions.
+    for (int s = 1; s <= kSlotCount; ++s) {
+        const TQuestionEntry& entry = read->entries[static_cast<std::size_t>(s)];
+        if (entry.fields[FieldQuestion][0] == 0) {
+            continue;
+        }
+        QuestionSlot slot = loadSlot(entry);
         m_poolText.add(slot);
         m_result.pool.add(std::move(slot));
     }

@@ -57,11 +57,12 @@ struct PoolBuildResult {
     bool ok() const { return unreadablePath.isEmpty(); }
 };
 
-// Reads every question of the chosen categories (slots 1 to their total), one category per
-// step with a 10 ms pause before each, so the waiting window shows every category. The steps
-// run on the clock's timers: start() returns at once and `done` runs from the last step. Then
-// the plain-text copy `poolFile` (PoolFileText) replaces an older one, written on a worker
-// thread after `done` has started the game; a failed write is told to `poolFileFailed`.
+// Reads every question of the chosen categories (each slot that holds one, as the file is at
+// that moment), one category per step with a 10 ms pause before each, so the waiting window
+// shows every category. The steps run on the clock's timers: start() returns at once and `done`
+// runs from the last step. Then the plain-text copy `poolFile` (PoolFileText) replaces an older
+// one, written on a worker thread after `done` has started the game; a failed write is told to
+// `poolFileFailed`.
 class QuestionPoolBuilder final {
 public:
     QuestionPoolBuilder(Clock& clock, const MessageCatalogue& catalogue);
@@ -100,9 +101,9 @@ private:
 // How many different question texts the pool can offer a game of `playerCount`.
 int distinctPlayableCount(const QuestionPool& pool, int playerCount);
 
-// Draws `n` questions without repeated texts (a lone player never gets an estimation
-// question) into slots 1..n, then one to playerCount + 3 jokers at random slots. Empty when
-// the pool cannot supply n different texts.
+// Draws `n` questions without repeated texts (never one without a text, and a lone player
+// never gets an estimation question) into slots 1..n, then one to playerCount + 3 jokers at
+// random slots. Empty when the pool cannot supply n different texts.
 std::optional<GameQuestions> drawGameQuestions(const QuestionPool& pool, int n, int playerCount,
                                                RandomSource& random);
 

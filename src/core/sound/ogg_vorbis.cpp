@@ -5,8 +5,9 @@
 #include <vorbis/vorbisfile.h>
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
+
+#include "core/common/save_file.h"
 
 namespace trivanto {
 
@@ -122,12 +123,7 @@ Status writeOggVorbis(const QString& path, const AudioBuffer& audio, float quali
         appendPage(out, page);
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        return Status::failure(
-            QStringLiteral("%1: cannot write (%2)").arg(path, file.errorString()));
-    }
-    return Status::success();
+    return saveWholeFile(path, out);
 }
 
 Result<AudioBuffer> readOggVorbis(const QString& path) {

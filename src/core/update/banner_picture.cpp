@@ -6,6 +6,7 @@
 #include <QImageReader>
 
 #include "core/common/file_path.h"
+#include "core/common/regular_file.h"
 
 namespace trivanto {
 
@@ -58,6 +59,10 @@ Status checkBannerPicture(const QByteArray& bytes) {
 }
 
 Result<QByteArray> readBannerPicture(const QString& path) {
+    // A FIFO of that name would hold the start until someone writes to it.
+    if (const QString problem = nonRegularFileProblem(path); !problem.isEmpty()) {
+        return Result<QByteArray>::failure(problem);
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Result<QByteArray>::failure(file.errorString());

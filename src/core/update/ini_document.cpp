@@ -4,10 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <cstring>
 #include <vector>
 
+#include "core/common/regular_file.h"
+#include "core/common/save_file.h"
 #include "core/text/cp1252.h"
 
 namespace trivanto {
@@ -139,12 +140,14 @@ TIniDocument::TIniDocument(const QString& fileName) : m_impl(std::make_unique<Im
     if (!info.exists()) {
         return;
     }
+    // A FIFO would block the reader until someone writes to it.
+    const QString problem = nonRegularFileProblem(fileName);
     QFile file(fileName);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (!problem.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         m_impl->loadFailed = true;
         m_impl->error = QStringLiteral("%1: cannot be read: %2")
                             .arg(QDir::toNativeSeparators(fileName),
-                                 info.isDir() ? QStringLiteral("is a folder") : file.errorString());
+                                 problem.isEmpty() ? file.errorString() : problem);
         return;
     }
     const QByteArray bytes = file.readAll();
@@ -216,11 +219,9 @@ Status TIniDocument::Flush() {
         m_impl->error = QStringLiteral("%1: not written, it could not be read before").arg(shown);
         return Status::failure(m_impl->error);
     }
-    QSaveFile out(m_impl->fileName);
-    const QByteArray bytes = m_impl->serialise();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        m_impl->error = QStringLiteral("%1: cannot be written: %2").arg(shown, out.errorString());
-        return Status::failure(m_impl->error);
+    if (const Status saved = saveWholeFile(m_impl->fileName, m_impl->serialise()); !saved.ok()) {
+        m_impl->error = saved.error();
+        return saved;
     }
     m_impl->changed = false;
     return Status::success();

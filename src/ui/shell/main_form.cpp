@@ -13,6 +13,7 @@
 
 #include "core/app/help_viewer.h"
 #include "core/app/message_dialog.h"
+#include "core/app/settings_saver.h"
 #include "core/app/settings_store.h"
 #include "core/app/shell_opener.h"
 #include "core/game/sound_cues.h"
@@ -318,7 +319,7 @@ void TMainForm::BeendenButtonClick() {
 
 void TMainForm::TonButtonClick() {
     m_services.sound.toggleSound();
-    m_services.settings.sync();
+    m_services.saver.save();
     updateSoundPicture();
 }
 
@@ -375,7 +376,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     m_closing = false;
     m_services.sound.stop();
-    m_services.settings.sync();
+    m_services.saver.save();
     TShapedForm::closeEvent(event);
     emit FormClose();
 }

@@ -10,9 +10,11 @@
 
 #include "core/app/first_start.h"
 #include "core/app/program_folder_seed.h"
+#include "core/app/settings_saver.h"
 #include "core/app/single_instance.h"
 #include "core/common/file_path.h"
 #include "core/editor/question_editor.h"
+#include "core/common/save_file.h"
 #include "core/game/game_engine.h"
 #include "core/game/saved_game.h"
 #include "core/game/sound_cues.h"
@@ -144,6 +146,11 @@ bool TrivantoApp::start() {
     // 4: one copy per user.
     m_guard = std::make_unique<SingleInstanceGuard>(m_env.paths.lockDir);
     if (!m_guard->tryAcquire()) {
+        const QString& problem = m_guard->problem();
+        if (!problem.isEmpty()) {
+            m_env.plainMessages->show(kTitle, lockUnusableText(m_env.language, problem));
+            return end(1);
+        }
         m_env.plainMessages->show(kTitle, alreadyRunningText(m_env.language));
         return end(0);
     }
@@ -190,11 +197,15 @@ bool TrivantoApp::start() {
     }
     m_splash.reset();  // 11
     writeTest();       // 12
+    // The defaults of the start are the first write: a disk that refuses them is told now,
+    // before a game's result could be lost.
+    m_saver->save();
     return true;
 }
 
 void TrivantoApp::createServices() {
     prepareStartSettings(*m_env.settings, m_env.paths.progDir);
+    m_saver = std::make_unique<SettingsSaver>(*m_env.settings, dialog(), m_catalogue);
     // The cues read the sound setting, so they start after the defaults exist.
     m_sound = std::make_unique<SoundCues>(*m_env.settings, *m_env.sound, m_env.paths.progDir);
     FileDialogs* files = m_env.fileDialogs;
@@ -202,8 +213,8 @@ void TrivantoApp::createServices() {
         m_fileDialogs = std::make_unique<QtFileDialogs>();
         files = m_fileDialogs.get();
     }
-    m_services.emplace(Services{*m_env.settings, *m_env.clock, *m_env.random, dialog(), help(),
-                                *m_env.shell, *files, *m_sound, m_catalogue, m_env.paths});
+    m_services.emplace(Services{*m_env.settings, *m_saver, *m_env.clock, *m_env.random, dialog(),
+                                help(), *m_env.shell, *files, *m_sound, m_catalogue, m_env.paths});
     m_engine = std::make_unique<GameEngine>(*m_services);
     m_dialogProxy->game = m_engine.get();
     m_setup = std::make_unique<NewGameSetup>(*m_services, *m_engine);
@@ -375,12 +386,12 @@ void TrivantoApp::restoreProgram() {
 
 void TrivantoApp::writeTest() {
     const QString path = filePath(m_env.paths.progDir, QStringLiteral("bb.tmp"));
-    {
-        TIniDocument test(path);
-        test.WriteValue(QStringLiteral("Trivanto"), QStringLiteral("Test"), QStringLiteral("OK"));
-        // The file's presence below is the answer; the reason is not shown.
-        static_cast<void>(test.Flush());
-    }
+    // Written without reading what is there: a FIFO of that name would hold the start. A
+    // new file replaces whatever had the name, so only a folder can stand in its way.
+    TIniDocument test;
+    test.WriteValue(QStringLiteral("Trivanto"), QStringLiteral("Test"), QStringLiteral("OK"));
+    // The file's presence below is the answer; the reason is not shown.
+    static_cast<void>(saveWholeFile(path, test.toBytes()));
     // A folder of that name is no sign of a writable program folder.
     if (!QFileInfo(path).isFile()) {
         notice(Msg::MsgFolderWriteProtected);

@@ -24,6 +24,7 @@ class OnlineState;
 class QuestionEditor;
 class ScoreUpload;
 class SavedGames;
+class SettingsSaver;
 class SingleInstanceGuard;
 class SoundCues;
 class TBestenlisteForm;
@@ -93,6 +94,7 @@ public:
     TTopList* topList() const { return m_topList.get(); }
     HallOfFame* hallOfFame() const { return m_hallOfFame.get(); }
     ScoreUpload* scoreUpload() const { return m_scoreUpload.get(); }
+    SettingsSaver* settingsSaver() const { return m_saver.get(); }
 
     TMainForm* mainForm() const { return m_main.get(); }
     TFehlermeldungForm* messageForm() const { return m_message.get(); }
@@ -141,6 +143,7 @@ private:
     int m_depth = 0;
 
     // The shared services, built after the settings' defaults exist, in this order.
+    std::unique_ptr<SettingsSaver> m_saver;
     std::unique_ptr<SoundCues> m_sound;
     std::optional<Services> m_services;
     std::unique_ptr<GameEngine> m_engine;

@@ -1,5 +1,6 @@
 #include "ui/widgets/player_picture.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
@@ -12,6 +13,10 @@ constexpr int kMaxPictureSide = 4096;
 }  // namespace
 
 QPixmap loadOwnPicture(const QString& path) {
+    // A FIFO would hold the window until someone writes to it.
+    if (!QFileInfo(path).isFile()) {
+        return {};
+    }
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();

@@ -71,7 +71,7 @@ TEST(FirstStart, ExistingValuesAreNeverOverwritten) {
 TEST(FirstStart, ProgDirFollowsEveryStartAndSoundIsRead) {
     MemorySettingsStore store;
     prepareStartSettings(store, QStringLiteral("/old/"));
-    storeSoundOn(store, false);
+    store.setBool(settings_keys::kSound, false);
     EXPECT_FALSE(prepareStartSettings(store, QStringLiteral("/new/")));
     EXPECT_EQ(store.stringValue(QStringLiteral("ProgDir")), QStringLiteral("/new/"));
     EXPECT_EQ(store.intValue(QStringLiteral("Players/Ton"), -1), 0);

@@ -9,6 +9,7 @@
 
 #include "core/app/program_folder_seed.h"
 #include "core/app/shipped_manifest.h"
+#include "support/small_disk.h"
 #include "support/test_names.h"
 
 namespace trivanto {
@@ -218,6 +219,42 @@ TEST_F(ProgramFolderSeed, ADamagedRecordKeepsTheUsersFilesAndIsWrittenAnew) {
     EXPECT_EQ(outcome.kept, QStringList{kSport});
     EXPECT_EQ(user(kSport), kOwn);
     EXPECT_TRUE(seed().problems.isEmpty());
+}
+
+TEST_F(ProgramFolderSeed, ACopyThatDoesNotFitLeavesNoCutFileAndSaysWhy) {
+    // Small enough to wait in the write buffer until the copy is committed.
+    ship(kSport, QByteArray(64, 'q'));
+    SeedOutcome full;
+    {
+        const SmallDisk disk(10);
+        full = seed();
+    }
+    const QString target = QDir::toNativeSeparators(prog() + QLatin1Char('/') + kSport);
+    EXPECT_EQ(full.problems, QStringList{target + QStringLiteral(": ") + SmallDisk::reason()});
+    EXPECT_TRUE(full.copied.isEmpty());
+    EXPECT_FALSE(user(kSport).has_value());
+
+    EXPECT_EQ(seed().copied, QStringList{kSport});
+    EXPECT_EQ(user(kSport), QByteArray(64, 'q'));
+}
+
+TEST_F(ProgramFolderSeed, FifosInTheProgramFolderAreNamedNeverRead) {
+    ship(kSport, "v1");
+    ship(QStringLiteral("banner.dat"), "picture");
+    // Opening either to read would hold the start until someone writes to it.
+    ASSERT_TRUE(makeFifo(prog() + QLatin1Char('/') + kSport));
+    ASSERT_TRUE(makeFifo(prog() + QLatin1Char('/') + kSeedRecordName));
+
+    const SeedOutcome outcome = seed();
+    const QString fifo = QStringLiteral(": is not a regular file");
+    EXPECT_EQ(
+        outcome.problems,
+        (QStringList{QDir::toNativeSeparators(prog() + QLatin1Char('/') + kSeedRecordName) + fifo,
+                     QDir::toNativeSeparators(prog() + QLatin1Char('/') + kSport) + fifo}));
+    EXPECT_EQ(outcome.copied, QStringList{QStringLiteral("banner.dat")});
+    // The FIFO is the user's: no copy replaces it.
+    const QFileInfo kept(prog() + QLatin1Char('/') + kSport);
+    EXPECT_TRUE(kept.exists() && !kept.isFile());
 }
 
 }  // namespace

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
 #include "core/app/memory_settings_store.h"
 #include "core/app/qt_settings_store.h"
+#include "core/app/settings_saver.h"
+#include "core/lang/message_catalogue.h"
+#include "support/recording_message_dialog.h"
+#include "support/small_disk.h"
 
 namespace trivanto {
 namespace {
@@ -111,8 +117,7 @@ TEST_F(QtSettingsStoreFile, ValuesSurviveANewStoreOnTheSameFile) {
         store.setInt(QStringLiteral("Players/Player1_Pic"), 4);
         store.setBool(QStringLiteral("Players/Ton"), true);
         store.setString(QStringLiteral("Highscore/10_Time"), QStringLiteral("00:00:00"));
-        store.sync();
-        EXPECT_TRUE(store.isHealthy());
+        EXPECT_TRUE(store.sync().ok());
         EXPECT_EQ(store.location(), path());
     }
     QtSettingsStore reopened(path());
@@ -165,8 +170,73 @@ TEST_F(QtSettingsStoreFile, AnUnwritableLocationIsReported) {
     blocker.close();
     QtSettingsStore store(m_dir.filePath(QStringLiteral("blocker/Trivanto.conf")));
     store.setString(QStringLiteral("ProgDir"), QStringLiteral("x"));
-    store.sync();
-    EXPECT_FALSE(store.isHealthy());
+    const Status synced = store.sync();
+    EXPECT_FALSE(synced.ok());
+    // The system's reason, not only that it failed.
+    EXPECT_TRUE(synced.error().contains(QStringLiteral("Not a directory")))
+        << synced.error().toStdString();
+}
+
+TEST_F(QtSettingsStoreFile, AFullDiskKeepsTheOldFileAndSaysWhy) {
+    {
+        QtSettingsStore store(path());
+        store.setString(QStringLiteral("Players/Player1"), QStringLiteral("Ann"));
+        ASSERT_TRUE(store.sync().ok());
+    }
+    QtSettingsStore store(path());
+    store.setString(QStringLiteral("Players/Player1"), QStringLiteral("Bob"));
+    Status synced;
+    {
+        const SmallDisk disk(10);
+        synced = store.sync();
+    }
+    EXPECT_EQ(synced.error(), path() + QStringLiteral(": ") + SmallDisk::reason());
+    // The run goes on with the new value; the file keeps the old one.
+    EXPECT_EQ(store.stringValue(QStringLiteral("Players/Player1")), QStringLiteral("Bob"));
+    // Read as bytes: another QSettings on the same file would share this one's memory.
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray stored = file.readAll();
+    EXPECT_TRUE(stored.contains("Player1=Ann")) << stored.toStdString();
+}
+
+TEST_F(QtSettingsStoreFile, AFolderInPlaceOfTheFileIsReported) {
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Trivanto.conf")));
+    const std::unique_ptr<SettingsStore> store = openSettingsStore(path());
+    store->setInt(QStringLiteral("Players/Counter"), 2);
+    EXPECT_EQ(store->sync().error(), path() + QStringLiteral(": is a folder"));
+    EXPECT_EQ(store->intValue(QStringLiteral("Players/Counter")), 2);
+}
+
+TEST_F(QtSettingsStoreFile, AFifoInPlaceOfTheFileIsNotReadButReported) {
+    ASSERT_TRUE(makeFifo(path()));
+    // Reading it would wait for a writer; the store keeps its values in memory instead.
+    const std::unique_ptr<SettingsStore> store = openSettingsStore(path());
+    EXPECT_EQ(store->intValue(QStringLiteral("Players/Counter"), 1), 1);
+    store->setInt(QStringLiteral("Players/Counter"), 3);
+    EXPECT_EQ(store->intValue(QStringLiteral("Players/Counter"), 1), 3);
+    EXPECT_EQ(store->sync().error(), path() + QStringLiteral(": is not a regular file"));
+    EXPECT_FALSE(QFileInfo(path()).isFile());
+}
+
+TEST(SettingsSaver, TellsOnceWhyTheSettingsCannotBeKept) {
+    MemorySettingsStore store;
+    RecordingMessageDialog dialog;
+    MessageCatalogue catalogue;
+    catalogue.apply(Language::Deutsch);
+    SettingsSaver saver(store, dialog, catalogue);
+    EXPECT_TRUE(saver.save());
+    EXPECT_TRUE(dialog.empty());
+
+    store.refuseWrites(QStringLiteral("Trivanto.conf: Read-only file system"));
+    EXPECT_FALSE(saver.save());
+    EXPECT_FALSE(saver.save());
+    ASSERT_EQ(dialog.requests().size(), 1u);
+    EXPECT_EQ(dialog.last().text, catalogue.text(Msg::MsgSettingsUnwritable) +
+                                      QStringLiteral("Trivanto.conf: Read-only file system"));
+    EXPECT_TRUE(dialog.last().text.startsWith(QStringLiteral("Trivanto kann seine Einstellungen")));
+    EXPECT_TRUE(dialog.last().wordWrap);
+    EXPECT_TRUE(saver.told());
 }
 
 }  // namespace

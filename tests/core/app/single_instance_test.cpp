@@ -18,6 +18,7 @@ TEST(SingleInstance, SecondHolderIsRefusedUntilTheFirstLetsGo) {
     SingleInstanceGuard second(dir.path());
     EXPECT_FALSE(second.tryAcquire());
     EXPECT_FALSE(second.isHeld());
+    EXPECT_TRUE(second.problem().isEmpty());  // held, not broken
 
     first.reset();
     EXPECT_TRUE(second.tryAcquire());
@@ -35,6 +36,19 @@ TEST(SingleInstance, LockOfAProcessThatNoLongerRunsIsTakenOver) {
 
     SingleInstanceGuard guard(dir.path());
     EXPECT_TRUE(guard.tryAcquire());
+}
+
+TEST(SingleInstance, AFolderThatRefusesTheLockSaysWhy) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // A folder below a plain file can never hold the lock, not even an administrator's.
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    SingleInstanceGuard guard(dir.filePath(QStringLiteral("plain")));
+    EXPECT_FALSE(guard.tryAcquire());
+    EXPECT_EQ(guard.problem(), dir.filePath(QStringLiteral("plain/trivanto.lock")) +
+                                   QStringLiteral(": Not a directory"));
 }
 
 }  // namespace

@@ -166,6 +166,26 @@ TEST_F(Estimation, ClosestGuessesWinTheBet) {
          {"12345678", "99999999", "", ""},
          {1000, 1100, 0, 0},
          "Bob"},
+        // A damaged file's value at the ends of the 64-bit range: the distances are taken
+        // without overflow, so the nearer guess still wins.
+        {"lowest 64-bit value",
+         2,
+         "-9223372036854775808",
+         {"0", "99999999", "", ""},
+         {1100, 1000, 0, 0},
+         "Ann"},
+        {"near the lowest 64-bit value",
+         2,
+         "-9223372036854775000",
+         {"99999999", "5", "", ""},
+         {1000, 1100, 0, 0},
+         "Bob"},
+        {"highest 64-bit value",
+         2,
+         "9223372036854775807",
+         {"1", "99999999", "", ""},
+         {1000, 1100, 0, 0},
+         "Bob"},
     };
     for (const auto& c : cases) {
         startGame(c.players, 10,

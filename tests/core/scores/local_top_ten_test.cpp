@@ -99,6 +99,22 @@ TEST_F(TopTen, RankSearchShiftAndTies) {
          50,
          2,
          {"900", "50", "lots", "100", "-", "-", "-", "-", "-", "-"}},
+        // Beyond 32 bits a stored number counts as the nearest 32-bit one: still a result.
+        {"beyond 32 bits stays above",
+         {"99999999999", "900", "-", "-", "-", "-", "-", "-", "-", "-"},
+         1000,
+         2,
+         {"99999999999", "1000", "900", "-", "-", "-", "-", "-", "-", "-"}},
+        {"below 32 bits stays below",
+         {"900", "-99999999999", "-", "-", "-", "-", "-", "-", "-", "-"},
+         -5,
+         2,
+         {"900", "-5", "-99999999999", "-", "-", "-", "-", "-", "-", "-"}},
+        {"beyond 64 bits stays above",
+         {"123456789012345678901234567890", "-", "-", "-", "-", "-", "-", "-", "-", "-"},
+         2147483647,
+         1,
+         {"2147483647", "123456789012345678901234567890", "-", "-", "-", "-", "-", "-", "-", "-"}},
     };
     for (const auto& c : cases) {
         settings = MemorySettingsStore{};
@@ -108,6 +124,32 @@ TEST_F(TopTen, RankSearchShiftAndTies) {
         }
         EXPECT_EQ(topTen.HighscoreBerechnen(QStringLiteral("New"), c.score, at), c.rank) << c.name;
         EXPECT_EQ(moneyColumn(), c.money) << c.name;
+    }
+}
+
+TEST_F(TopTen, StoredScoresFollowOneRule) {
+    const struct {
+        const char* stored;
+        std::optional<qint32> score;
+    } cases[] = {
+        {"1200", 1200},
+        {" -40 ", -40},
+        {"+7", 7},
+        {"2147483647", 2147483647},
+        {"2147483648", 2147483647},
+        {"-2147483649", std::numeric_limits<qint32>::min()},
+        {"99999999999999999999999", 2147483647},
+        {"-", std::nullopt},
+        {"", std::nullopt},
+        {"12.5", std::nullopt},
+        {"1,200", std::nullopt},
+        {"0x10", std::nullopt},
+        {"\u0661\u0662", std::nullopt},  // digits of another script are no number here
+    };
+    for (const auto& c : cases) {
+        settings.setString(LocalTopTen::key(1, "Money"), QString::fromUtf8(c.stored));
+        EXPECT_EQ(topTen.storedScore(1), c.score) << c.stored;
+        EXPECT_EQ(topTen.isEmptySlot(1), !c.score.has_value()) << c.stored;
     }
 }
 

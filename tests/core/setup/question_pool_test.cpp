@@ -322,5 +322,85 @@ TEST_F(Pool, CategoryBrokenDuringTheBuildIsNamedAndLeftOut) {
     EXPECT_EQ(setup->categories().questionCount(), 30);
 }
 
+// A category that changes between the tick and "OK": the file as read decides, and a slot
+// without a question never reaches the game.
+TEST_F(Pool, ACategoryChangedAfterTickingPutsNoEmptyQuestionIntoTheGame) {
+    const struct {
+        const char* name;
+        int shrunkTo;  // questions left in "A" after the tick
+        bool withB;    // "B" (10 questions) ticked too
+        const char* length;
+        Outcome outcome;
+    } cases[] = {
+        {"emptied, alone", 0, false, "1", Outcome::Failed},
+        {"emptied, the other category suffices", 0, true, "10", Outcome::Started},
+        {"shrunk, the rest suffices", 5, true, "15", Outcome::Started},
+        {"shrunk below the length", 5, true, "16", Outcome::Failed},
+    };
+    for (const auto& c : cases) {
+        writeCategory(QStringLiteral("A"), 20);
+        writeCategory(QStringLiteral("B"), 10);
+        setup->activate();
+        setup->categories().setTicked(0, true, 1);
+        setup->categories().setTicked(1, c.withB, 1);
+        ASSERT_EQ(setup->categories().questionCount(), c.withB ? 30 : 20) << c.name;
+        writeCategory(QStringLiteral("A"), c.shrunkTo);
+        dialog.clear();
+        // The draws, the number of jokers and the joker's slot, should the game start.
+        for (int i = 0; i < 18; ++i) {
+            random.push(1);
+        }
+        EXPECT_EQ(start(QString::fromLatin1(c.length)), c.outcome) << c.name;
+        if (c.outcome == Outcome::Failed) {
+            EXPECT_EQ(dialog.last().text, msg(Msg::MsgPoolTooFewDistinct)) << c.name;
+            continue;
+        }
+        const GameQuestions& drawn = engine->questions();
+        EXPECT_EQ(drawn.size(), std::size_t(QString::fromLatin1(c.length).toInt())) << c.name;
+        for (const QuestionSlot& slot : drawn) {
+            EXPECT_FALSE(slot.question.isEmpty()) << c.name;
+        }
+    }
+}
+
+TEST_F(Pool, AnEmptySlotInsideAFileIsSkippedAndTheQuestionsAfterItCount) {
+    TQuestionFile file;
+    writeCategoryHeader(file, QStringLiteral("Gaps"), clock.now());
+    for (const int s : {1, 2, 4, 200}) {
+        storeSlot(file.entries[std::size_t(s)], mcSlot(QStringLiteral("Gap %1").arg(s)));
+    }
+    ASSERT_TRUE(WriteQuestionFile(prog + QStringLiteral("Gaps.trv"), file));
+    setup->activate();
+    setup->categories().tickAll(1);
+    ASSERT_EQ(setup->categories().questionCount(), 4);
+    random.push({1, 1, 1, 1, 1, 1});  // four draws, one joker, on slot 1
+    EXPECT_EQ(start(QStringLiteral("4")), Outcome::Started);
+    QSet<QString> texts;
+    for (const QuestionSlot& slot : engine->questions()) {
+        texts.insert(slot.question);
+    }
+    // Jokers may stand in some slots; every other slot holds one of the four.
+    texts.remove(QLatin1String(kJokerQuestion));
+    const QSet<QString> written{QStringLiteral("Gap 1"), QStringLiteral("Gap 2"),
+                                QStringLiteral("Gap 4"), QStringLiteral("Gap 200")};
+    EXPECT_TRUE(texts.subtract(written).isEmpty());
+    EXPECT_EQ(engine->questions().size(), 4u);
+}
+
+TEST_F(Pool, CategoryFilesBeyondTheListAreCounted) {
+    writeCategory(QStringLiteral("Base"), 3);
+    // 104 names for one file: the list holds the first 101 by name.
+    for (int i = 1; i <= 103; ++i) {
+        ASSERT_TRUE(QFile::link(prog + QStringLiteral("Base.trv"),
+                                prog + QStringLiteral("L%1.trv").arg(i, 3, 10, QLatin1Char('0'))));
+    }
+    setup->activate();
+    ASSERT_EQ(dialog.requests().size(), 1u);
+    EXPECT_EQ(dialog.last().text, msg(Msg::MsgCategoriesNotListed) + QStringLiteral("3"));
+    EXPECT_TRUE(dialog.last().wordWrap);
+    ASSERT_EQ(setup->categories().rows().size(), 101u);
+    EXPECT_TRUE(setup->categories().rows().back().path.endsWith(QStringLiteral("L100.trv")));
+}
+
 }  // namespace
 }  // namespace trivanto

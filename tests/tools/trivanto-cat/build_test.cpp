@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "runner.h"
+#include "support/small_disk.h"
 
 namespace trivanto::test {
 namespace {
@@ -199,6 +200,9 @@ TEST(CatBuild, DamagedInvocationsFailWithOneLine) {
     folder.write(QStringLiteral("Short.trv"), QByteArray(100, '\0'));
     folder.write(QStringLiteral("Ok.trv"), LayoutWriter().bytes());
     QDir(folder.dir()).mkdir(QStringLiteral("dir.json"));
+    // A FIFO would hold a reader until someone writes to it.
+    ASSERT_TRUE(makeFifo(folder.path(QStringLiteral("pipe.json"))));
+    folder.write(QStringLiteral("big.json"), "[" + QByteArray(4 << 20, ' ') + "]");
     struct InvocationCase {
         const char* name;
         QStringList args;
@@ -209,6 +213,18 @@ TEST(CatBuild, DamagedInvocationsFailWithOneLine) {
         {"missing source", {"build", "none.json", "-o", "X.trv"}, 1, "none.json"},
         {"source is a folder", {"build", "dir.json", "-o", "X.trv"}, 1, "dir.json"},
         {"unknown source type", {"build", "ok.txt", "-o", "X.trv"}, 1, "ok.txt"},
+        {"source is a FIFO",
+         {"build", "pipe.json", "-o", "X.trv"},
+         1,
+         "pipe.json: is not a regular file"},
+        {"source beyond 4 MiB",
+         {"build", "big.json", "-o", "X.trv"},
+         1,
+         "big.json: is more than 4194304 bytes long"},
+        {"title with a line break",
+         {"build", "ok.json", "-o", "Two\nlines.trv"},
+         1,
+         "Two\\nlines.trv: "},
         {"output folder missing", {"build", "ok.json", "-o", "no/X.trv"}, 1, "X.trv"},
         {"title outside code page", {"build", "ok.json", "-o", "\u0416.trv"}, 1, "\u0416.trv"},
         {"no -o", {"build", "ok.json"}, 2, "-o"},
@@ -232,6 +248,24 @@ TEST(CatBuild, DamagedInvocationsFailWithOneLine) {
     }
     EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("X.trv"))));
     EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("x.json"))));
+}
+
+TEST(CatBuild, AFullDiskGivesTheSystemsReasonAndKeepsTheOldFile) {
+    TempFolder folder;
+    folder.write(QStringLiteral("ok.json"), "[" + mc("Q") + "]");
+    folder.write(QStringLiteral("Out.trv"), "previous");
+    CatResult r;
+    {
+        // The tool inherits the limit: the category's 133,866 bytes do not fit.
+        const SmallDisk disk(1000);
+        r = runCat({QStringLiteral("build"), QStringLiteral("ok.json"), QStringLiteral("-o"),
+                    QStringLiteral("Out.trv")},
+                   folder.dir());
+    }
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.errLines(),
+              QStringList{QStringLiteral("Out.trv: cannot be written: ") + SmallDisk::reason()});
+    EXPECT_EQ(folder.read(QStringLiteral("Out.trv")), QByteArray("previous"));
 }
 
 TEST(CatBuild, HelpPrintsUsage) {

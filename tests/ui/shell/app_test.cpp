@@ -69,6 +69,24 @@ TEST_F(ShellAppTest, SecondCopyShowsThePlainMessageAndCreatesNoWindow) {
     EXPECT_TRUE(settings.keys().isEmpty());
 }
 
+TEST_F(ShellAppTest, ALockFolderThatRefusesSaysWhatIsWrong) {
+    // A folder below a plain file refuses every file, whoever asks.
+    QFile plainFile(filePath(lockDir(), QStringLiteral("plain")));
+    ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
+    plainFile.close();
+    AppEnvironment env = environment();
+    env.paths.lockDir = plainFile.fileName();
+    EXPECT_FALSE(startApp(env));
+    EXPECT_EQ(app->exitCode(), 1);
+    EXPECT_EQ(plain.texts(), QStringList{lockUnusableText(
+                                 Language::Englisch,
+                                 filePath(plainFile.fileName(), QStringLiteral("trivanto.lock")) +
+                                     QStringLiteral(": Not a directory"))});
+    EXPECT_TRUE(
+        plain.texts().first().startsWith(QStringLiteral("Trivanto cannot create the lock file")));
+    EXPECT_EQ(app->mainForm(), nullptr);
+}
+
 TEST_F(ShellAppTest, ColourDepthChecks) {
     depth = 4;
     EXPECT_FALSE(startApp());

@@ -9,6 +9,7 @@
 #include "core/app/first_start.h"
 #include "core/app/help_viewer.h"
 #include "core/app/memory_settings_store.h"
+#include "core/app/settings_saver.h"
 #include "core/common/file_path.h"
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
@@ -32,7 +33,7 @@ protected:
         const AppEnvironment env = environment();
         prepareStartSettings(settings, env.paths.progDir);
         cues.push_back(std::make_unique<SoundCues>(settings, sound, env.paths.progDir));
-        const Services services{settings, clock, random,       dialog, help,
+        const Services services{settings, saver, clock,        random, dialog,   help,
                                 shell,    files, *cues.back(), texts,  env.paths};
         auto form = std::make_unique<TMainForm>(services);
         QObject::connect(form.get(), &TMainForm::FormClose, [this] { ++closed; });
@@ -53,6 +54,7 @@ protected:
     }
 
     MessageCatalogue texts;
+    SettingsSaver saver{settings, dialog, texts};
     ScriptedFileDialogs files;
     std::vector<std::unique_ptr<SoundCues>> cues;
     int closed = 0;
