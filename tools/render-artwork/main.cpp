@@ -86,6 +86,8 @@ bool writeGallery(const QString& folder) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    // Files of exact pixel sizes, whatever the screen or zoom.
+    trivanto::artwork::setPixelRatio(1);
     const QStringList args = app.arguments();
     QTextStream err(stderr);
     if ((args.size() == 3 || args.size() == 4) && args[1] == QLatin1String("banner")) {

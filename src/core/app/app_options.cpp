@@ -1,5 +1,7 @@
 #include "core/app/app_options.h"
 
+#include "core/app/zoom.h"
+
 namespace trivanto {
 
 namespace {
@@ -63,7 +65,7 @@ AppOptionsResult parseAppOptions(const QStringList& arguments,
             target = &o.lockDir;
         } else if (arg == QLatin1String("--settings")) {
             target = &o.settingsFile;
-        } else if (arg != QLatin1String("--language")) {
+        } else if (arg != QLatin1String("--language") && arg != QLatin1String("--zoom")) {
             result.error = QStringLiteral("unknown argument: %1").arg(arg);
             return result;
         }
@@ -74,6 +76,14 @@ AppOptionsResult parseAppOptions(const QStringList& arguments,
         const QString value = arguments.at(++i);
         if (target != nullptr) {
             *target = value;
+            continue;
+        }
+        // The zoom is applied (and remembered) before the application object exists.
+        if (arg == QLatin1String("--zoom")) {
+            if (!zoomFromText(value)) {
+                result.error = QStringLiteral("--zoom takes 1, 1.5, 2 or fit, not %1").arg(value);
+                return result;
+            }
             continue;
         }
         o.language = languageFromText(value);
@@ -94,6 +104,7 @@ QString appOptionsUsage() {
         "  --windows-dir DIR      folder of the game question list and the pool file\n"
         "  --language LANGUAGE    englisch or deutsch for this run\n"
         "  --settings FILE        keep the settings in FILE (INI format)\n"
+        "  --zoom ZOOM            1, 1.5, 2 or fit (full screen); remembered for later starts\n"
         "  --lock-dir DIR         folder of the single-instance lock\n"
         "  --quit-when-idle       end as soon as the start-up is complete\n"
         "  --report-ready         print \"Trivanto ready\" once the start-up is complete\n"

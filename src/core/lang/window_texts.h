@@ -8,8 +8,9 @@
 
 namespace trivanto {
 
-// What a window text sets on its control: the caption, the tool tip, or a file dialog's title.
-enum class WindowTextKind { Caption, Hint, Title };
+// What a window text sets on its control: the caption, the tool tip, a file dialog's title, or
+// the name screen readers give a control that shows no caption (a picture, a field).
+enum class WindowTextKind { Caption, Hint, Title, Name };
 
 struct WindowText {
     QString objectName;

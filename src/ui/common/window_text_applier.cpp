@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "ui/widgets/accessible_names.h"
+
 namespace trivanto {
 
 namespace {
@@ -16,6 +18,17 @@ QObject* findControl(QWidget* window, const QString& name) {
     return window->findChild<QObject*>(name);
 }
 
+// Marks a name that came from a hint, so the next language's hint may replace it.
+const char* const kNameFromHint = "trivantoNameFromHint";
+
+QString withoutMnemonics(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+// Labels and buttons are named by their text as screen readers ask (and told of each change);
+// a field's caption is its content; any other control is named by its caption.
 void setCaption(QObject* control, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
@@ -23,8 +36,24 @@ void setCaption(QObject* control, const QString& text) {
         button->setText(text);
     } else if (control->metaObject()->indexOfProperty("text") >= 0) {
         control->setProperty("text", text);
-    } else if (control->metaObject()->indexOfProperty("caption") >= 0) {
-        control->setProperty("caption", text);
+    } else {
+        if (control->metaObject()->indexOfProperty("caption") >= 0) {
+            control->setProperty("caption", text);
+        }
+        if (auto* widget = qobject_cast<QWidget*>(control)) {
+            widget->setAccessibleName(withoutMnemonics(text));
+        }
+    }
+}
+
+// The hint is the tool tip and what screen readers add after the name; a control without a
+// caption is named by it.
+void setHint(QWidget* widget, const QString& hint) {
+    widget->setToolTip(hint);
+    widget->setAccessibleDescription(hint);
+    if (widget->property(kNameFromHint).toBool() || accessibility::nameOf(widget).isEmpty()) {
+        widget->setAccessibleName(hint);
+        widget->setProperty(kNameFromHint, true);
     }
 }
 
@@ -43,7 +72,13 @@ int applyWindowTexts(QWidget* window, const QList<WindowText>& texts) {
                 break;
             case WindowTextKind::Hint:
                 if (auto* widget = qobject_cast<QWidget*>(control)) {
-                    widget->setToolTip(t.text);
+                    setHint(widget, t.text);
+                }
+                break;
+            case WindowTextKind::Name:
+                if (auto* widget = qobject_cast<QWidget*>(control)) {
+                    widget->setAccessibleName(t.text);
+                    widget->setProperty(kNameFromHint, false);
                 }
                 break;
             case WindowTextKind::Title:
@@ -52,6 +87,7 @@ int applyWindowTexts(QWidget* window, const QList<WindowText>& texts) {
         }
         ++applied;
     }
+    accessibility::nameFromHints(window);
     return applied;
 }
 

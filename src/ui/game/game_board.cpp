@@ -121,6 +121,7 @@ void TGameBoard::buildPanels() {
     m_bet->setMaxLength(10);
     m_bet->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_bet->setGeometry(10, 86, kPanelArea.width() - 20, 26);
+    prompt->setBuddy(m_bet);  // screen readers name the field by the question above it
     auto* max = makeButton(m_betPanel, QStringLiteral("FlatButton1"), {10, 120, 50, 28},
                            QStringLiteral("MAX"));
     auto* accept = makeButton(m_betPanel, QStringLiteral("GeldgesetztButton"),

@@ -56,6 +56,7 @@ private:
     void connectEngine();
     void renderSeats(const GameView& view);
     void renderQuestionArea(const GameView& view);
+    void announceResult();
     void betEntered();
     void focusTarget(FocusTarget target);
     void placeFocus(const GameView& view);
@@ -105,6 +106,8 @@ private:
     QLabel* m_endImage = nullptr;
     QLabel* m_winner = nullptr;
     QLabel* m_footnote = nullptr;
+
+    QString m_announced;  // the result last told to screen readers
 
     // The screen and panel the focus was last placed for.
     Screen m_focusScreen = Screen::XUnsichtbar;

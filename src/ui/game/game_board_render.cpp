@@ -5,6 +5,7 @@
 #include "core/game/game_engine.h"
 #include "ui/game/board_layout.h"
 #include "ui/game/game_board.h"
+#include "ui/widgets/accessible_names.h"
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/fit_text.h"
 #include "ui/widgets/player_picture.h"
@@ -112,6 +113,8 @@ void TGameBoard::renderQuestionArea(const GameView& view) {
     m_question2->setText(view.questionText);
     for (std::size_t k = 0; k < m_answers.size(); ++k) {
         m_answers[k]->setPlainText(view.answers[k], Theme::bodyFont());
+        // A screen reader hears the question with the answer that has the focus.
+        m_answers[k]->setAccessibleDescription(view.questionText);
     }
     m_question->setVisible(s == Screen::XFrage);
     m_answerPanel->setVisible(s == Screen::XFrage);
@@ -124,6 +127,7 @@ void TGameBoard::renderQuestionArea(const GameView& view) {
     for (std::size_t i = 0; i < m_guessLabels.size(); ++i) {
         const bool shown = static_cast<int>(i) < view.guessFieldCount;
         setFittedLabelText(m_guessLabels[i], view.guessLabels[i], boldBody());
+        m_guessFields[i]->setAccessibleName(view.guessLabels[i]);
         m_guessLabels[i]->setVisible(guessing && shown);
         m_guessFields[i]->setVisible(shown);
     }
@@ -158,6 +162,27 @@ void TGameBoard::renderQuestionArea(const GameView& view) {
         m_winner->setText(keepSumTogether(view.winnerText));
     }
     m_footnote->setText(view.footnoteText);
+    announceResult();
+}
+
+// The result screen in words, as the pictures and lines show it ("Wrong! The correct answer
+// is: ..."): told to screen readers once per result, and kept as the description of "Proceed",
+// which has the focus.
+void TGameBoard::announceResult() {
+    QStringList parts;
+    for (QLabel* shown :
+         {m_rightImage, m_wrongImage, m_rightAnswerCaption, m_rightAnswer, m_jokerImage,
+          m_jokerText, m_estimationImage, m_exactAnswer, m_closest, m_endImage, m_winner}) {
+        const QString text = accessibility::nameOf(shown).simplified();
+        if (!shown->isHidden() && !text.isEmpty()) {
+            parts.append(text);
+        }
+    }
+    const QString result = parts.join(QLatin1Char(' '));
+    if (result != m_announced) {
+        m_announced = result;
+        accessibility::announce(m_goOn, result);
+    }
 }
 
 }  // namespace trivanto

@@ -204,8 +204,12 @@ void TMainForm::loadBanner() {
     if (image.isNull()) {
         return;
     }
-    m_banner->setPixmap(QPixmap::fromImage(image.scaled(
-        main_layout::kBanner.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    // Scaled to the screen's pixels: a large banner stays sharp at any zoom.
+    const qreal ratio = m_banner->devicePixelRatioF();
+    QImage scaled = image.scaled(main_layout::kBanner.size() * ratio, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    m_banner->setPixmap(QPixmap::fromImage(scaled));
 }
 
 void TMainForm::updateSoundPicture() {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
+#include <QShortcut>
 #include <QTimer>
 #include <cstdio>
 
@@ -12,9 +13,10 @@
 #include "core/app/program_folder_seed.h"
 #include "core/app/settings_saver.h"
 #include "core/app/single_instance.h"
+#include "core/app/zoom.h"
 #include "core/common/file_path.h"
-#include "core/editor/question_editor.h"
 #include "core/common/save_file.h"
+#include "core/editor/question_editor.h"
 #include "core/game/game_engine.h"
 #include "core/game/saved_game.h"
 #include "core/game/sound_cues.h"
@@ -259,6 +261,9 @@ void TrivantoApp::createWindows() {
     const Services& services = *m_services;
     m_main = std::make_unique<TMainForm>(services);
     connect(m_main.get(), &TMainForm::FormClose, this, &TrivantoApp::onMainFormClosed);
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), m_main.get());
+    fullScreen->setContext(Qt::ApplicationShortcut);
+    connect(fullScreen, &QShortcut::activated, this, &TrivantoApp::toggleFullScreen);
     m_game = std::make_unique<MainGame>(*m_main, *m_engine, *m_setup, *m_savedGames);
     // The main window shows each banner the update fetches; its 30-second timer runs from now.
     connect(m_banner.get(), &BannerUpdater::bannerReplaced, m_main.get(), &TMainForm::loadBanner);
@@ -399,13 +404,21 @@ void TrivantoApp::writeTest() {
     QFile::remove(path);
 }
 
+void TrivantoApp::toggleFullScreen() {
+    // The zoom is Qt's scale factor, which is fixed once the program runs.
+    const Zoom zoom = trivanto::toggleFullScreen(*m_env.settings);
+    dialog().notice(zoomNextStartText(zoom, m_env.language), 363, true);
+}
+
 int TrivantoApp::run() {
     if (!start()) {
         return m_exitCode;
     }
     if (m_env.options.reportReady) {
-        QTimer::singleShot(0, this, [] {
-            std::fputs("Trivanto ready\n", stdout);
+        QTimer::singleShot(0, this, [this] {
+            // With the main window's size and pixel ratio, which show the zoom at work.
+            std::printf("Trivanto ready: main window %dx%d at pixel ratio %g\n", m_main->width(),
+                        m_main->height(), m_main->devicePixelRatioF());
             std::fflush(stdout);
         });
     }

@@ -131,6 +131,8 @@ private:
     void checkConnection();
     void writeTest();
     void onMainFormClosed();
+    // F11: full screen from the next start, or back to the window size before it.
+    void toggleFullScreen();
 
     AppEnvironment m_env;
     MessageCatalogue m_catalogue;

@@ -1,5 +1,6 @@
 #include "ui/widgets/artwork.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <functional>
@@ -9,10 +10,13 @@
 namespace trivanto::artwork {
 namespace {
 
+qreal g_pixelRatio = 0;
+
 // Pictures are kept as images: they outlive the application object safely, and every caller
-// gets its own pixmap.
-QImage cached(const QString& key, const std::function<QImage()>& paint) {
+// gets its own pixmap. One set per pixel ratio.
+QImage cached(const QString& name, const std::function<QImage()>& paint) {
     static QHash<QString, QImage> cache;
+    const QString key = name + QStringLiteral("@") + QString::number(pixelRatio());
     auto it = cache.find(key);
     if (it == cache.end()) {
         it = cache.insert(key, paint());
@@ -29,6 +33,17 @@ QSize effectiveSize(WindowStyle style, QSize size) {
 }
 
 }  // namespace
+
+qreal pixelRatio() {
+    if (g_pixelRatio > 0) {
+        return g_pixelRatio;
+    }
+    return qGuiApp != nullptr ? std::max<qreal>(1, qGuiApp->devicePixelRatio()) : 1;
+}
+
+void setPixelRatio(qreal ratio) {
+    g_pixelRatio = std::max<qreal>(0, ratio);
+}
 
 QSize designSize(WindowStyle style) {
     switch (style) {

@@ -7,10 +7,19 @@
 #include <QPixmap>
 #include <QSize>
 
-// Every picture of the game, drawn in code from the theme's palette, at device pixel ratio 1.
-// The small pictures are cached, so asking again is cheap; window backgrounds and masks are
-// drawn on each request and kept by the window that asked.
+// Every picture of the game, drawn in code from the theme's palette at the screen's device
+// pixel ratio (pixelRatio()): sizes below are in the windows' own (logical) pixels, and a
+// picture has that many times more pixels, so it stays sharp at any zoom. The small pictures
+// are cached, so asking again is cheap; window backgrounds and masks are drawn on each request
+// and kept by the window that asked.
 namespace trivanto::artwork {
+
+// The device pixel ratio pictures are drawn for: the one set below, else the highest of the
+// screens (which includes the game's zoom), 1 without a GUI application.
+qreal pixelRatio();
+// Draws every picture from now on for `ratio`; 0 follows the screens again. Tools that write
+// picture files of exact sizes set 1.
+void setPixelRatio(qreal ratio);
 
 enum class WindowStyle {
     Main,     // 640 x 479, main window with button band, seats, left column and banner area
@@ -98,7 +107,8 @@ QPixmap wizardSidePicture(QSize size);
 inline constexpr QSize kWizardPictureSize{104, 250};
 QPixmap updateWizardPicture();
 
-// The program icon at 16, 32, 48 and 256 pixels, and one square picture of it.
+// The program icon at 16, 32, 48 and 256 pixels, and one square picture of it (always in
+// device pixels: icon files and the window manager ask for exact sizes).
 QIcon programIcon();
 QPixmap programIconPicture(int size = 32);
 

@@ -1,6 +1,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QtMath>
 #include <array>
 
 #include "ui/widgets/artwork_painting.h"
@@ -58,8 +59,15 @@ ButtonArt buttonArt(int pair) {
 
 }  // namespace
 
-QImage transparentImage(QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+QImage pictureImage(QSize size, qreal ratio) {
+    QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QImage transparentImage(QSize size, qreal ratio) {
+    QImage image = pictureImage(size, ratio);
     image.fill(Qt::transparent);
     return image;
 }
@@ -187,7 +195,7 @@ QImage tool(ToolPicture picture, bool hover) {
 }
 
 QImage flag(int index) {
-    QImage image(kFlagSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image = pictureImage(kFlagSize);
     image.fill(Qt::white);
     QPainter p(&image);
     const double w = kFlagSize.width(), h = kFlagSize.height();
@@ -253,7 +261,7 @@ QImage flag(int index) {
 }
 
 QImage programIcon(int size) {
-    QImage image = transparentImage(QSize(size, size));
+    QImage image = transparentImage(QSize(size, size), 1);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const double s = size;

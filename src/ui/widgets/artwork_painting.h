@@ -12,7 +12,10 @@ class QPainter;
 // Drawing routines behind artwork.h; each returns a fresh picture (no caching here).
 namespace trivanto::artwork::painting {
 
-QImage transparentImage(QSize size);
+// A picture of `size` logical pixels at `ratio` (the artwork's pixel ratio unless given):
+// painters on it draw in logical pixels.
+QImage pictureImage(QSize size, qreal ratio = pixelRatio());
+QImage transparentImage(QSize size, qreal ratio = pixelRatio());
 
 // Windows.
 QPainterPath windowShape(WindowStyle style, QSize size);

@@ -287,7 +287,7 @@ void drawCharacter(QPainter& p, const Character& ch, const QSize& size) {
 }  // namespace
 
 QImage player(int index) {
-    QImage image(kPlayerPictureSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image = pictureImage(kPlayerPictureSize);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     drawCharacter(p, characters()[static_cast<size_t>(index)], kPlayerPictureSize);
@@ -295,7 +295,7 @@ QImage player(int index) {
 }
 
 QImage placeholder() {
-    QImage image(kPlayerPictureSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image = pictureImage(kPlayerPictureSize);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, kPlayerPictureSize.height());

@@ -225,7 +225,7 @@ QImage result(ResultPicture picture) {
 }
 
 QImage banner(const QString& line1, const QString& line2) {
-    QImage image(kBannerSize, QImage::Format_ARGB32_Premultiplied);
+    QImage image = pictureImage(kBannerSize);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -27,8 +27,12 @@ QPixmap loadOwnPicture(const QString& path) {
     if (image.isNull()) {
         return {};
     }
-    return QPixmap::fromImage(
-        image.scaled(artwork::kPlayerPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    // Scaled to the screen's pixels, so a large picture stays sharp on a dense screen.
+    const qreal ratio = artwork::pixelRatio();
+    QImage scaled = image.scaled(artwork::kPlayerPictureSize * ratio, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(scaled);
 }
 
 QPixmap seatPixmap(const SeatPicture& picture) {

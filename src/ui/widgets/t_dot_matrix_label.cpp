@@ -80,6 +80,8 @@ void TDotMatrixLabel::setText(const QString& text) {
         return;
     }
     m_text = text;
+    // Screen readers read the display by its name; setting it tells them of the change.
+    setAccessibleName(text.trimmed());
     update();
 }
 

@@ -42,7 +42,7 @@ QPixmap TPictureButton::currentPicture() const {
 }
 
 QSize TPictureButton::sizeHint() const {
-    const QSize picture = m_normal.isNull() ? QSize(16, 16) : m_normal.size();
+    const QSize picture = m_normal.isNull() ? QSize(16, 16) : pictureSize();
     if (text().isEmpty()) {
         return picture + QSize(2, 2);
     }
@@ -56,8 +56,13 @@ QSize TPictureButton::sizeHint() const {
             std::max(picture.height(), metrics.height()) + 2};
 }
 
+QSize TPictureButton::pictureSize() const {
+    // Pictures drawn for a high-density screen have more pixels than they cover.
+    return m_normal.deviceIndependentSize().toSize();
+}
+
 QRect TPictureButton::pictureRect() const {
-    const QSize picture = m_normal.size();
+    const QSize picture = pictureSize();
     if (text().isEmpty()) {
         return QRect(QPoint((width() - picture.width()) / 2, (height() - picture.height()) / 2),
                      picture);

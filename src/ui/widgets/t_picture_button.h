@@ -39,6 +39,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    QSize pictureSize() const;  // in the button's own pixels
     QRect pictureRect() const;
     QRect captionRect() const;
 

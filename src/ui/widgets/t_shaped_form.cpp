@@ -32,7 +32,7 @@ void TShapedForm::setBackgroundPicture(const QPixmap& picture) {
     m_style.reset();
     m_background = picture;
     if (!picture.isNull()) {
-        resize(picture.size());
+        resize(picture.deviceIndependentSize().toSize());
     }
     shapeChanged();
 }
@@ -61,7 +61,9 @@ void TShapedForm::updateShape() {
         m_background = artwork::windowBackground(*m_style, size());
         setMask(artwork::windowMask(*m_style, size()));
     } else if (!m_background.isNull() && m_background.hasAlphaChannel()) {
-        setMask(m_background.mask());
+        // A mask counts in the window's own pixels, a sharp picture has more.
+        setMask(QBitmap::fromImage(
+            m_background.toImage().scaled(size(), Qt::IgnoreAspectRatio).createAlphaMask()));
     } else {
         clearMask();
     }

@@ -69,7 +69,9 @@ QLineEdit, QTextBrowser, QTextEdit, QPlainTextEdit, QListWidget, QListView, QTre
     selection-color: @textDark; border: 1px solid @panelLight; border-radius: 4px;
 }
 QLineEdit { padding: 1px 4px; }
-QLineEdit:focus, QComboBox:focus, QListWidget:focus, QTextBrowser:focus { border: 1px solid @gold; }
+QLineEdit:focus, QComboBox:focus, QListWidget:focus, QTextBrowser:focus, QTextEdit:focus,
+QPlainTextEdit:focus, QTreeView:focus { border: 2px solid @goldLight; }
+QLineEdit:focus { padding: 0px 3px; }
 QComboBox:focus { background: @panel; }
 QLineEdit:disabled, QComboBox:disabled, QListWidget:disabled { color: @muted; background: @navy; }
 QListWidget::item { padding: 1px 3px; }

@@ -16,6 +16,7 @@ struct PictureCase {
     const char* name;
     std::function<QPixmap()> picture;
     QSize size;
+    bool followsPixelRatio = true;  // icons are asked for in device pixels
 };
 
 void PrintTo(const PictureCase& c, std::ostream* os) {
@@ -79,7 +80,7 @@ std::vector<PictureCase> allPictures() {
     cases.push_back({"sound off", [] { return soundPicture(0); }, {24, 24}});
     cases.push_back({"sound on", [] { return soundPicture(1); }, {24, 24}});
     cases.push_back({"banner", [] { return bannerPicture(); }, {133, 90}});
-    cases.push_back({"icon 32", [] { return programIconPicture(32); }, {32, 32}});
+    cases.push_back({"icon 32", [] { return programIconPicture(32); }, {32, 32}, false});
     cases.push_back({"update wizard", [] { return updateWizardPicture(); }, {104, 250}});
     return cases;
 }
@@ -92,6 +93,54 @@ TEST_P(EveryPicture, HasItsSizeAndIsNotFlat) {
     EXPECT_EQ(picture.size(), GetParam().size);
     EXPECT_DOUBLE_EQ(picture.devicePixelRatio(), 1.0);
     EXPECT_GE(colourCount(picture.toImage()), 3);
+}
+
+// Draws pictures for another pixel ratio while it lives.
+class PixelRatio {
+public:
+    explicit PixelRatio(qreal ratio) { setPixelRatio(ratio); }
+    ~PixelRatio() { setPixelRatio(0); }
+    PixelRatio(const PixelRatio&) = delete;
+    PixelRatio& operator=(const PixelRatio&) = delete;
+};
+
+// Pixels in which two pictures of one size differ clearly.
+int differingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            count += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                                 std::abs(p.blue() - q.blue()) + std::abs(p.alpha() - q.alpha()) >
+                             48
+                         ? 1
+                         : 0;
+        }
+    }
+    return count;
+}
+
+TEST_P(EveryPicture, AtPixelRatioTwoIsDrawnWithTwiceThePixels) {
+    const QPixmap small = GetParam().picture();
+    QPixmap sharp;
+    {
+        const PixelRatio ratio(2);
+        sharp = GetParam().picture();
+    }
+    if (!GetParam().followsPixelRatio) {
+        EXPECT_EQ(sharp.size(), GetParam().size);
+        return;
+    }
+    ASSERT_EQ(sharp.size(), GetParam().size * 2);
+    EXPECT_DOUBLE_EQ(sharp.devicePixelRatio(), 2.0);
+    // Windows lay it out in their own pixels, as before.
+    EXPECT_EQ(sharp.deviceIndependentSize().toSize(), GetParam().size);
+    // Drawn anew, not the small picture stretched: edges are sharper than a stretch makes them.
+    const QImage stretched =
+        small.toImage().scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_GT(differingPixels(sharp.toImage(), stretched), sharp.width() * sharp.height() / 200);
+    // The cache keeps each ratio apart.
+    EXPECT_EQ(GetParam().picture().size(), GetParam().size);
 }
 
 INSTANTIATE_TEST_SUITE_P(Artwork, EveryPicture, ::testing::ValuesIn(allPictures()),

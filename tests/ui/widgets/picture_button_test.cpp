@@ -82,5 +82,14 @@ TEST_F(PictureButtonTest, CaptionMakesRoomBelowOrBeside) {
     EXPECT_LT(beside.height(), below.height());
 }
 
+TEST_F(PictureButtonTest, SharpPicturesTakeTheSameRoom) {
+    const QSize designed = m_button.sizeHint();
+    artwork::setPixelRatio(2);
+    m_button.setPictures(artwork::buttonPicture(0), artwork::buttonPicture(1));
+    artwork::setPixelRatio(0);
+    EXPECT_EQ(m_button.picture().size(), artwork::kButtonPictureSize * 2);
+    EXPECT_EQ(m_button.sizeHint(), designed);
+}
+
 }  // namespace
 }  // namespace trivanto
