@@ -49,10 +49,9 @@ QStringList windowTextClasses(Language language) {
 
 QList<WindowText> resolvedWindowTexts(const QString& windowClass, Language language) {
     QList<WindowText> result = windowTexts(windowClass, Language::Deutsch);
-    if (language == Language::Deutsch) {
-        return result;
-    }
-    for (const WindowText& replacement : windowTexts(windowClass, language)) {
+    const QList<WindowText>& replacements =
+        language == Language::Deutsch ? QList<WindowText>() : windowTexts(windowClass, language);
+    for (const WindowText& replacement : replacements) {
         auto it = std::find_if(result.begin(), result.end(), [&](const WindowText& design) {
             return design.objectName == replacement.objectName && design.kind == replacement.kind;
         });
@@ -62,6 +61,7 @@ QList<WindowText> resolvedWindowTexts(const QString& windowClass, Language langu
             result.append(replacement);
         }
     }
+    result.append(accessibleNameTexts(windowClass, language));
     return result;
 }
 

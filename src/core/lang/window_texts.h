@@ -28,9 +28,12 @@ const QList<WindowText>& windowTexts(const QString& windowClass, Language langua
 // The window classes that have texts in the language, in table order.
 QStringList windowTextClasses(Language language);
 
+// The names screen readers give the window's controls that show no caption (Name texts).
+const QList<WindowText>& accessibleNameTexts(const QString& windowClass, Language language);
+
 // What a window shows in the language: its German design texts with the language's
-// replacements applied, plus any text the language adds. This is what a window applies after
-// it is built.
+// replacements applied, plus any text the language adds, then the accessible names in the
+// language. This is what a window applies after it is built.
 QList<WindowText> resolvedWindowTexts(const QString& windowClass, Language language);
 
 }  // namespace trivanto

@@ -359,6 +359,7 @@ void TrivantoApp::applyLanguage() {
         {m_suchen.get(), "TSuchenForm"},
         {m_neueFragendatei.get(), "TNeueFragendateiForm"},
         {m_fragendateiOeffnen.get(), "TFragendateiOeffnenForm"},
+        {m_help.get(), "THelpViewer"},
     };
     for (const auto& [window, windowClass] : windows) {
         if (window != nullptr) {

@@ -14,6 +14,13 @@
 
 namespace trivanto::accessibility {
 
+namespace {
+AnnouncementListener& listener() {
+    static AnnouncementListener current;
+    return current;
+}
+}  // namespace
+
 QString nameOf(QWidget* widget) {
     if (!widget->accessibleName().isEmpty()) {
         return widget->accessibleName();
@@ -23,6 +30,11 @@ QString nameOf(QWidget* widget) {
 }
 
 bool isPlayerControl(const QWidget* widget) {
+    // A combo box is one control: its field and its list are parts of it.
+    if (qobject_cast<const QComboBox*>(widget->parentWidget()) != nullptr ||
+        widget->window()->inherits("QComboBoxPrivateContainer")) {
+        return false;
+    }
     if (qobject_cast<const QAbstractButton*>(widget) != nullptr ||
         qobject_cast<const QLineEdit*>(widget) != nullptr ||
         qobject_cast<const QComboBox*>(widget) != nullptr ||
@@ -58,10 +70,18 @@ void nameFromHints(QWidget* window) {
 void announce(QWidget* source, const QString& text) {
     // Setting the description raises its own change event.
     source->setAccessibleDescription(text);
-    if (!text.isEmpty()) {
-        QAccessibleEvent alert(source, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+    if (text.isEmpty()) {
+        return;
     }
+    QAccessibleEvent alert(source, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    if (listener()) {
+        listener()(source, text);
+    }
+}
+
+void setAnnouncementListener(AnnouncementListener listener_) {
+    listener() = std::move(listener_);
 }
 
 }  // namespace trivanto::accessibility

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -22,5 +23,10 @@ void nameFromHints(QWidget* window);
 // Tells screen readers that `source` now says `text`: the text becomes its description and an
 // alert is raised, which AT-SPI readers speak even when the focus is elsewhere.
 void announce(QWidget* source, const QString& text);
+
+// Hears every announcement besides the screen readers (Qt raises its events only while an
+// assistive technology listens; tests listen here). An empty function stops listening.
+using AnnouncementListener = std::function<void(QWidget* source, const QString& text)>;
+void setAnnouncementListener(AnnouncementListener listener);
 
 }  // namespace trivanto::accessibility

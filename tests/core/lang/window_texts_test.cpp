@@ -149,12 +149,38 @@ TEST(WindowTexts, ResolvedTextsOverlayTheLanguageOnTheDesign) {
               QStringLiteral("Top50 (CGI):"));
     EXPECT_EQ(textOf(english, QStringLiteral("OKButton"), WindowTextKind::Caption),
               QStringLiteral("OK"));
-    EXPECT_EQ(english.size(), windowTexts(QStringLiteral("TInfoForm"), Language::Deutsch).size());
+    // The accessible names of the language follow the design's texts.
+    const QList<WindowText>& names =
+        accessibleNameTexts(QStringLiteral("TInfoForm"), Language::Englisch);
+    EXPECT_EQ(english.size(),
+              windowTexts(QStringLiteral("TInfoForm"), Language::Deutsch).size() + names.size());
+    EXPECT_EQ(english.mid(english.size() - names.size()), names);
 
+    const QList<WindowText>& design = windowTexts(QStringLiteral("TMainForm"), Language::Deutsch);
     EXPECT_EQ(resolvedWindowTexts(QStringLiteral("TMainForm"), Language::Deutsch),
-              windowTexts(QStringLiteral("TMainForm"), Language::Deutsch));
+              design + accessibleNameTexts(QStringLiteral("TMainForm"), Language::Deutsch));
     EXPECT_EQ(resolvedWindowTexts(QStringLiteral("TStartscreenForm"), Language::Englisch).size(),
               3);
+}
+
+TEST(WindowTexts, AccessibleNamesComeInBothLanguagesForTheSameControls) {
+    for (const char* windowClass :
+         {"TMainForm", "TSpielerForm", "TRASForm", "TInfoForm", "THelpViewer"}) {
+        const QList<WindowText>& german =
+            accessibleNameTexts(QLatin1String(windowClass), Language::Deutsch);
+        const QList<WindowText>& english =
+            accessibleNameTexts(QLatin1String(windowClass), Language::Englisch);
+        ASSERT_FALSE(german.isEmpty()) << windowClass;
+        ASSERT_EQ(german.size(), english.size()) << windowClass;
+        for (qsizetype i = 0; i < german.size(); ++i) {
+            EXPECT_EQ(german[i].objectName, english[i].objectName);
+            EXPECT_EQ(german[i].kind, WindowTextKind::Name);
+            EXPECT_FALSE(english[i].text.isEmpty()) << qPrintable(english[i].objectName);
+        }
+    }
+    EXPECT_EQ(textOf(accessibleNameTexts(QStringLiteral("TMainForm"), Language::Deutsch),
+                     QStringLiteral("FalschImage"), WindowTextKind::Name),
+              QStringLiteral("Falsch!"));
 }
 
 TEST(WindowTexts, UnknownWindowHasNoTexts) {

@@ -12,6 +12,9 @@ TEST_F(FullScreenKeyTest, F11SwitchesFullScreenForTheNextStartAndSaysSo) {
     for (const Language language : {Language::Englisch, Language::Deutsch}) {
         ASSERT_TRUE(startApp(environment(language)));
         storeZoom(settings, Zoom::OneAndHalf);
+        // The key works in whichever window of the game is active.
+        app->mainForm()->show();
+        QApplication::setActiveWindow(app->mainForm());
         QTest::keyClick(app->mainForm(), Qt::Key_F11);
         EXPECT_EQ(storedZoom(settings), Zoom::Fit);
         ASSERT_FALSE(dialog.empty());
