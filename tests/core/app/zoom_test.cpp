@@ -29,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoomTextCase{"3", std::nullopt}, ZoomTextCase{"0", std::nullopt},
                       ZoomTextCase{"", std::nullopt}, ZoomTextCase{"%", std::nullopt},
                       ZoomTextCase{"1.25", std::nullopt}, ZoomTextCase{"big", std::nullopt}),
-    [](const auto& info) { return testName(info.param.text); });
+    [](const auto& info) { return testName(info.param.text) + "_" + std::to_string(info.index); });
 
 TEST(Zoom, IsRememberedAndUnknownStoredValuesMeanOne) {
     MemorySettingsStore settings;
