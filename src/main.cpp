@@ -63,6 +63,8 @@ void applyZoom(int argc, char** argv) {
         const std::optional<Zoom> asked = zoomFromText(argumentValue(argc, argv, "--zoom"));
         if (asked) {
             storeZoom(*settings, *asked);
+            // A store that cannot keep it is told by the game once its windows are up.
+            static_cast<void>(settings->sync());
         }
         zoom = asked.value_or(storedZoom(*settings));
     }

@@ -66,7 +66,6 @@ void storeZoom(SettingsStore& settings, Zoom zoom) {
     if (zoom != Zoom::Fit) {
         settings.setString(kWindowZoomKey, zoomText(zoom));
     }
-    settings.sync();
 }
 
 Zoom toggleFullScreen(SettingsStore& settings) {

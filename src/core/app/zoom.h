@@ -21,10 +21,11 @@ QString zoomText(Zoom zoom);  // "1", "1.5", "2", "fit"
 
 // The zoom in the settings ("Display/Zoom"); 1 when none or an unknown one is stored.
 Zoom storedZoom(const SettingsStore& settings);
+// Sets the zoom in the settings; the caller writes them out.
 void storeZoom(SettingsStore& settings, Zoom zoom);
 
 // F11: fit when the stored zoom is another one (which is remembered), else back to that one.
-// Stores the new zoom and returns it.
+// Sets the new zoom in the settings and returns it.
 Zoom toggleFullScreen(SettingsStore& settings);
 
 // What F11 says after switching to `zoom`: that it takes effect at the next start.

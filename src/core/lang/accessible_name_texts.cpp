@@ -62,6 +62,10 @@ constexpr NameRow kNames[] = {
     {u"TOnlinehighscoreForm", u"eMail3Edit", u"E-Mail von Gewinner 3", u"E-mail of winner 3"},
     {u"TOnlinehighscoreForm", u"Name4Edit", u"Name von Gewinner 4", u"Name of winner 4"},
     {u"TOnlinehighscoreForm", u"eMail4Edit", u"E-Mail von Gewinner 4", u"E-mail of winner 4"},
+    {u"TOnlineupdateForm", u"Image1", u"Trivanto", u"Trivanto"},
+    {u"TSuchenForm", u"SuchenEdit", u"Suchen nach", u"Search for"},
+    {u"TNeueFragendateiForm", u"DateinameEdit", u"Name der Rubrik", u"Name of the category"},
+    {u"TFragendateiOeffnenForm", u"Listbox", u"Rubriken", u"Categories"},
     {u"THelpViewer", u"Button3", u"Schließen", u"Close"},
     {u"THelpViewer", u"HelpBrowser", u"Hilfe", u"Help"},
 };

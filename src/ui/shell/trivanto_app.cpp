@@ -408,6 +408,10 @@ void TrivantoApp::writeTest() {
 void TrivantoApp::toggleFullScreen() {
     // The zoom is Qt's scale factor, which is fixed once the program runs.
     const Zoom zoom = trivanto::toggleFullScreen(*m_env.settings);
+    // Settings that cannot be kept are told once, by the saver.
+    if (!m_saver->save()) {
+        return;
+    }
     dialog().notice(zoomNextStartText(zoom, m_env.language), 363, true);
 }
 
