@@ -61,7 +61,9 @@ void TEditorForm::applyOwnTexts() {
     m_export->setText(catalogue.text(Msg::MsgEditorExportCaption));
     m_export->setToolTip(catalogue.text(Msg::MsgEditorExportHint));
     m_checksLabel->setText(catalogue.text(Msg::MsgEditorChecksHeading));
+    // The list's lines are in the old language (or none at all): all of them are made anew.
     m_shownChecks.clear();
+    m_checks->clear();
     render();
 }
 
@@ -231,9 +233,10 @@ std::optional<QString> TEditorForm::openCategoryByFileDialog() {
 
 void TEditorForm::ImportierenButtonClick() {
     const MessageCatalogue& catalogue = m_services.catalogue;
-    const QString source =
-        m_services.files.openFile({catalogue.text(Msg::MsgEditorImportTitle), m_sourceFolder,
-                                   catalogue.text(Msg::MsgSourceFileFilter), {}});
+    const QString source = m_services.files.openFile({catalogue.text(Msg::MsgEditorImportTitle),
+                                                      m_sourceFolder,
+                                                      catalogue.text(Msg::MsgSourceFileFilter),
+                                                      {}});
     if (source.isEmpty()) {
         return;
     }

@@ -97,6 +97,18 @@ TEST_F(EditorWiring, NewFileAndSearchUseTheEditorsOwnDialogs) {
     EXPECT_EQ(control<QLineEdit>(editor, "FrageEdit")->text(), QStringLiteral("Rivers question 3"));
 }
 
+TEST_F(EditorWiring, ACleanCategorySaysSoInTheLanguageOfTheProgram) {
+    // One question: nothing the checks could find.
+    setuptest::writeCategory(progDir(), QStringLiteral("Pond"), 1);
+    editor->FormActivate();
+    editor->show();
+    ASSERT_TRUE(app->questionEditor()->openCategory(QStringLiteral("Pond.trv")));
+    auto* checks = control<QListWidget>(editor, "PruefungenListe");
+    ASSERT_EQ(checks->count(), 1);
+    EXPECT_EQ(checks->item(0)->text(), app->catalogue().text(Msg::MsgEditorChecksClean));
+    EXPECT_FALSE(checks->item(0)->text().isEmpty());
+}
+
 TEST_F(EditorWiring, TheProgramEndsOnlyAfterAskingAboutUnsavedTyping) {
     // The editor open, as the main window would show it, with typing not yet saved.
     editor->FormActivate();
