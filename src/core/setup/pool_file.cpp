@@ -3,50 +3,54 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QObject>
+#include <algorithm>
 #include <mutex>
 #include <optional>
 #include <thread>
 
 #include "core/common/save_file.h"
-#include "core/text/cp1252.h"
 
 namespace trivanto {
 
-namespace {
-// The INI document's limit on a line (name, "=" and value).
-constexpr qsizetype kMaxLine = 255;
-}  // namespace
-
-void PoolFileText::appendLine(const QString& key, const QString& value) {
-    QString line = key + QLatin1Char('=') + value;
-    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (line.size() > kMaxLine) {
-        line.truncate(kMaxLine);
+void PoolFileText::appendField(char key, const TQuestionField& field, bool scrambled) {
+    // "k=" and the text as stored (at most 110 bytes: no line reaches the INI limit), each
+    // line break a blank, then CR LF. Written in place: this runs for every question of a
+    // game start.
+    const int length = std::min<int>(field[0], kFieldCapacity);
+    const qsizetype at = m_bytes.size();
+    const qsizetype needed = at + length + 4;
+    if (m_bytes.capacity() < needed) {
+        m_bytes.reserve(std::max(needed, 2 * m_bytes.capacity()));
     }
-    m_bytes += toCp1252(line);
-    m_bytes += "\r\n";
+    m_bytes.resize(needed);
+    char* out = m_bytes.data() + at;
+    *out++ = key;
+    *out++ = '=';
+    const quint8 mask = scrambled ? ScrambleKey : 0;
+    for (int i = 1; i <= length; ++i) {
+        const char c = static_cast<char>(field[static_cast<std::size_t>(i)] ^ mask);
+        *out++ = (c == '\r' || c == '\n') ? ' ' : c;
+    }
+    *out++ = '\r';
+    *out = '\n';
 }
 
-void PoolFileText::add(const QuestionSlot& slot) {
+void PoolFileText::add(const TQuestionEntry& entry) {
     ++m_count;
     m_bytes += '[';
     m_bytes += QByteArray::number(m_count);
     m_bytes += "]\r\n";
-    static const QString kKeys[] = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                                    QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")};
-    appendLine(kKeys[0], slot.question);
-    for (std::size_t k = 0; k < slot.answers.size(); ++k) {
-        appendLine(kKeys[k + 1], slot.answers[k]);
+    for (int field = FieldQuestion; field <= FieldCorrect; ++field) {
+        appendField(static_cast<char>('0' + field), entry.fields[static_cast<std::size_t>(field)],
+                    field != FieldCorrect);
     }
-    appendLine(kKeys[5], slot.correct);
     m_bytes += "\r\n";
 }
 
 QByteArray PoolFileText::finish() {
-    m_bytes += "[BT]\r\n";
-    appendLine(QStringLiteral("HEADER"), QString::number(m_count));
-    m_bytes += "\r\n";
+    m_bytes += "[BT]\r\nHEADER=";
+    m_bytes += QByteArray::number(m_count);
+    m_bytes += "\r\n\r\n";
     QByteArray bytes = std::move(m_bytes);
     m_bytes = QByteArray();
     m_count = 0;

@@ -1,5 +1,7 @@
 #include "core/setup/question_pool.h"
 
+#include <algorithm>
+
 #include "core/app/clock.h"
 #include "core/app/random_source.h"
 #include "core/lang/message_catalogue.h"
@@ -73,6 +75,12 @@ QuestionPool::QuestionPool(std::vector<QuestionSlot> list) {
     close();
 }
 
+void QuestionPool::reserve(std::size_t n) {
+    questions.reserve(n);
+    textIds.reserve(n);
+    m_ids.reserve(static_cast<qsizetype>(n));
+}
+
 void QuestionPool::add(QuestionSlot slot) {
     const auto it = m_ids.constFind(slot.question);
     int id = textCount;
@@ -103,6 +111,12 @@ void QuestionPoolBuilder::start(std::vector<CategoryRow> chosen, QString poolFil
     m_next = 0;
     m_position = 0;
     m_running = true;
+    // The counts of the ticks; the files decide in the end, so this is only the likely size.
+    std::size_t expected = 0;
+    for (const CategoryRow& row : m_chosen) {
+        expected += static_cast<std::size_t>(std::max(row.total(), 0));
+    }
+    m_result.pool.reserve(expected);
     if (m_chosen.empty()) {
         finish();
         return;
@@ -140,9 +154,8 @@ void QuestionPoolBuilder::step() {
         if (entry.fields[FieldQuestion][0] == 0) {
             continue;
         }
-        QuestionSlot slot = loadSlot(entry);
-        m_poolText.add(slot);
-        m_result.pool.add(std::move(slot));
+        m_poolText.add(entry);
+        m_result.pool.add(loadSlot(entry));
     }
     ++m_next;
     if (m_next == m_chosen.size()) {

@@ -43,6 +43,8 @@ struct QuestionPool {
     int textCount = 0;
 
     std::size_t size() const { return questions.size(); }
+    // Room for about `n` questions, so that adding them never grows the lookup.
+    void reserve(std::size_t n);
     void add(QuestionSlot slot);
     // Drops the lookup that add() needs.
     void close() { m_ids = {}; }

@@ -1,11 +1,9 @@
 #include "core/sound/sound_player.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/sound/sdl_mixer_library.h"
 #include "core/sound/sound_format.h"
 
 namespace trivanto {
@@ -17,8 +15,8 @@ constexpr int kChannels = 2;
 // About 23 ms per buffer: a stop is heard at once, and the audio thread has time enough.
 constexpr int kBufferFrames = 1024;
 
-QString sdlError() {
-    return QString::fromUtf8(SDL_GetError());
+QString sdlError(const SdlMixerLibrary& sdl) {
+    return QString::fromUtf8(sdl.GetError());
 }
 
 Mix_MusicType mixerType(SoundFormat format) {
@@ -40,14 +38,13 @@ Mix_MusicType mixerType(SoundFormat format) {
 }
 
 // Starts SDL's audio and the mixer on the driver SDL picks (or the one the hint names).
-Status startMixer() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        return Status::failure(QStringLiteral("no audio driver: ") + sdlError());
+Status startMixer(const SdlMixerLibrary& sdl) {
+    if (sdl.InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return Status::failure(QStringLiteral("no audio driver: ") + sdlError(sdl));
     }
-    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) != 0) {
-        const QString error =
-            QStringLiteral("no audio device: ") + QString::fromUtf8(Mix_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (sdl.OpenAudio(kRate, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) != 0) {
+        const QString error = QStringLiteral("no audio device: ") + sdlError(sdl);
+        sdl.QuitSubSystem(SDL_INIT_AUDIO);
         return Status::failure(error);
     }
     return Status::success();
@@ -66,18 +63,25 @@ Status TSoundPlayer::openDevice() {
     if (!m_deviceError.isEmpty()) {
         return Status::failure(m_deviceError);  // tried before; trying again would only stall
     }
+    const auto library = sdlMixerLibrary();
+    if (!library.ok()) {
+        m_deviceError = library.error();
+        return Status::failure(m_deviceError);
+    }
+    m_sdl = *library;
+    const SdlMixerLibrary& sdl = *m_sdl;
     // Before the first SDL_Init: otherwise SDL takes SIGINT and SIGTERM for an SDL_QUIT event
     // that nobody here reads, and the program would no longer end on them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Trivanto");
-    Status started = startMixer();
+    sdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl.SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Trivanto");
+    Status started = startMixer(sdl);
     if (!started) {
         // No sound card, no sound server: the dummy driver plays in silence, in real time.
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        sdl.SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         m_onDummyDriver = true;
-        const Status dummy = startMixer();
+        const Status dummy = startMixer(sdl);
         if (!dummy) {
-            SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+            sdl.ResetHint(SDL_HINT_AUDIODRIVER);
             m_onDummyDriver = false;
             m_deviceError = started.error() + QStringLiteral("; ") + dummy.error();
             return Status::failure(m_deviceError);
@@ -92,11 +96,11 @@ void TSoundPlayer::closeDevice() {
         return;
     }
     closeInput();
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    m_sdl->CloseAudio();
+    m_sdl->Quit();
+    m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
     if (m_onDummyDriver) {
-        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        m_sdl->ResetHint(SDL_HINT_AUDIODRIVER);
         m_onDummyDriver = false;
     }
     m_deviceOpen = false;
@@ -104,14 +108,14 @@ void TSoundPlayer::closeDevice() {
 
 void TSoundPlayer::closeInput() {
     if (m_music != nullptr) {
-        Mix_FreeMusic(m_music);  // halts it first when it plays
+        m_sdl->FreeMusic(m_music);  // halts it first when it plays
         m_music = nullptr;
     }
 }
 
 void TSoundPlayer::Stop() {
     if (m_deviceOpen) {
-        Mix_HaltMusic();
+        m_sdl->HaltMusic();
     }
 }
 
@@ -130,15 +134,15 @@ Status TSoundPlayer::InputOpen(const QString& path) {
     if (const Status device = openDevice(); !device) {
         return device;
     }
-    SDL_RWops* stream = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
+    SDL_RWops* stream = m_sdl->RWFromFile(QFile::encodeName(path).constData(), "rb");
     if (stream == nullptr) {
-        return Status::failure(QStringLiteral("%1: cannot open (%2)").arg(path, sdlError()));
+        return Status::failure(QStringLiteral("%1: cannot open (%2)").arg(path, sdlError(*m_sdl)));
     }
     // The mixer closes the stream, whether the load succeeds or not.
-    m_music = Mix_LoadMUSType_RW(stream, mixerType(format), SDL_TRUE);
+    m_music = m_sdl->LoadMUSType_RW(stream, mixerType(format), SDL_TRUE);
     if (m_music == nullptr) {
-        return Status::failure(QStringLiteral("%1: damaged sound file (%2)")
-                                   .arg(path, QString::fromUtf8(Mix_GetError())));
+        return Status::failure(
+            QStringLiteral("%1: damaged sound file (%2)").arg(path, sdlError(*m_sdl)));
     }
     return Status::success();
 }
@@ -147,8 +151,8 @@ Status TSoundPlayer::Play() {
     if (m_music == nullptr) {
         return Status::failure(QStringLiteral("no sound file open"));
     }
-    if (Mix_PlayMusic(m_music, 1) != 0) {
-        return Status::failure(QStringLiteral("cannot play: ") + QString::fromUtf8(Mix_GetError()));
+    if (m_sdl->PlayMusic(m_music, 1) != 0) {
+        return Status::failure(QStringLiteral("cannot play: ") + sdlError(*m_sdl));
     }
     return Status::success();
 }
@@ -167,14 +171,14 @@ void TSoundPlayer::stop() {
 }
 
 bool TSoundPlayer::playing() const {
-    return m_deviceOpen && Mix_PlayingMusic() != 0;
+    return m_deviceOpen && m_sdl->PlayingMusic() != 0;
 }
 
 QString TSoundPlayer::driver() const {
     if (!m_deviceOpen) {
         return {};
     }
-    const char* name = SDL_GetCurrentAudioDriver();
+    const char* name = m_sdl->GetCurrentAudioDriver();
     return name != nullptr ? QString::fromUtf8(name) : QString();
 }
 

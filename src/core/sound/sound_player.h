@@ -9,11 +9,14 @@ struct _Mix_Music;
 
 namespace trivanto {
 
+struct SdlMixerLibrary;
+
 // The game's sound player on SDL2_mixer. One sound at a time, streamed: the file is opened
 // here and decoded piece by piece on SDL's audio thread, so no call waits for the sound, and
-// Stop silences it before it returns. The audio device opens with the first sound to be heard
-// (a game with the sound off never holds it); when no device opens, SDL's "dummy" driver takes
-// over, so the game runs the same without sound. SDL's signal handlers stay off: SIGINT and
+// Stop silences it before it returns. The mixer's libraries are loaded and the audio device
+// opens with the first sound to be heard (a game with the sound off never loads them); when no
+// device opens, SDL's "dummy" driver takes over, so the game runs the same without sound, and
+// without the libraries it runs in silence. SDL's signal handlers stay off: SIGINT and
 // SIGTERM end the program as they would without sound.
 //
 // The mixer is one per process; so is this player.
@@ -49,6 +52,7 @@ private:
     void closeDevice();
     void closeInput();
 
+    const SdlMixerLibrary* m_sdl = nullptr;  // set once the device has been tried
     _Mix_Music* m_music = nullptr;
     bool m_deviceOpen = false;
     bool m_onDummyDriver = false;

@@ -44,14 +44,19 @@ QByteArray iniBytes(const std::vector<QuestionSlot>& list) {
 
 class PoolFileTextBytes : public ::testing::TestWithParam<PoolTextCase> {};
 
+// The questions as a category file stores them, and as the game reads them back.
 TEST_P(PoolFileTextBytes, EqualTheIniDocumentsBytes) {
     PoolFileText text;
+    std::vector<QuestionSlot> stored;
     for (const QuestionSlot& s : GetParam().questions) {
-        text.add(s);
+        TQuestionEntry entry;
+        storeSlot(entry, s);
+        text.add(entry);
+        stored.push_back(loadSlot(entry));
     }
     EXPECT_EQ(text.count(), static_cast<int>(GetParam().questions.size()));
     const QByteArray bytes = text.finish();
-    EXPECT_EQ(bytes, iniBytes(GetParam().questions));
+    EXPECT_EQ(bytes, iniBytes(stored));
     // The writer starts anew after finish().
     EXPECT_EQ(text.finish(), iniBytes({}));
 }

@@ -1,5 +1,6 @@
 // The real program with its real sound player: SDL's "disk" driver writes what would go to the
-// sound card into a named pipe, where the test listens.
+// sound card into a named pipe, where the test listens; the program's memory map shows whether
+// the sound library was loaded at all.
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 
 #include "support/process_fixture.h"
+#include "support/test_names.h"
 
 namespace trivanto {
 namespace {
@@ -64,6 +66,43 @@ TEST_F(ShellProcessTest, EndsOnSigtermWhileTheStartCuePlays) {
     ASSERT_TRUE(ended) << "SIGTERM did not end the program while the sound played";
     EXPECT_EQ(p->exitStatus(), QProcess::CrashExit);
 }
+
+// Whether the running process has the mixer in its memory.
+bool mapsTheMixer(const QProcess& p) {
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(p.processId()));
+    EXPECT_TRUE(maps.open(QIODevice::ReadOnly));
+    return maps.readAll().contains("libSDL2_mixer");
+}
+
+struct SoundLibraryCase {
+    const char* name;
+    const char* settings;  // the settings file before the start
+    bool loaded;
+};
+
+class SoundLibraryAtStart : public ShellProcessTest,
+                            public ::testing::WithParamInterface<SoundLibraryCase> {};
+
+// The start cue is the first sound: it loads the library; with the sound off nothing does.
+TEST_P(SoundLibraryAtStart, IsLoadedOnlyForTheFirstCueHeard) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TRIVANTO_BUILD_PROG_DIR "/audio01.snd"),
+                            path("prog") + QStringLiteral("/audio01.snd")));
+    QFile settings(path("settings.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(GetParam().settings);
+    settings.close();
+
+    auto p = launchRunning();
+    ASSERT_EQ(p->state(), QProcess::Running);
+    EXPECT_EQ(mapsTheMixer(*p), GetParam().loaded);
+    p->terminate();
+    EXPECT_TRUE(p->waitForFinished(kTimeoutMs));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sound, SoundLibraryAtStart,
+                         ::testing::Values(SoundLibraryCase{"On", "[Players]\nTon=1\n", true},
+                                           SoundLibraryCase{"Off", "[Players]\nTon=0\n", false}),
+                         [](const auto& info) { return testName(info.param.name); });
 
 }  // namespace
 }  // namespace trivanto
