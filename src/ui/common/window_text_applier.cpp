@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "ui/widgets/accessible_names.h"
+#include "ui/widgets/t_flat_button.h"
 
 namespace trivanto {
 
@@ -32,6 +33,9 @@ QString withoutMnemonics(QString text) {
 void setCaption(QObject* control, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
+    } else if (auto* flat = qobject_cast<TFlatButton*>(control)) {
+        flat->setText(text);
+        flat->fitCaption();
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(text);
     } else if (control->metaObject()->indexOfProperty("text") >= 0) {

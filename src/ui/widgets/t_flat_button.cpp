@@ -1,5 +1,6 @@
 #include "ui/widgets/t_flat_button.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -46,6 +47,23 @@ QString TFlatButton::shownText() const {
     shown.remove(QLatin1Char('&'));
     shown.replace(QLatin1Char('\x01'), QLatin1Char('&'));
     return shown;
+}
+
+void TFlatButton::fitCaption() {
+    if (m_plain) {
+        return;
+    }
+    if (!m_captionFont) {
+        m_captionFont = font();
+    }
+    QFont caption = *m_captionFont;
+    const QString shown = shownText();
+    const int room = width() - kCaptionChrome;
+    while (caption.pixelSize() > kLeastReadablePixels &&
+           QFontMetrics(caption).horizontalAdvance(shown) > room) {
+        caption.setPixelSize(caption.pixelSize() - 1);
+    }
+    setFont(caption);
 }
 
 void TFlatButton::fit() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <optional>
 
 namespace trivanto {
 
@@ -19,6 +20,12 @@ public:
     bool hasPlainText() const { return m_plain; }
     // What the button shows; for a plain text the text as given.
     QString shownText() const;
+    // A caption of the language table that is wider than the button gets a smaller font (down
+    // to the least readable size), measured from the font the button had before its first
+    // caption.
+    void fitCaption();
+    // The room a caption has: the width less the focus border and the padding on both sides.
+    static constexpr int kCaptionChrome = 2 * (2 + 6);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +39,7 @@ private:
     QString m_shown;
     QFont m_base;
     bool m_wrapped = false;
+    std::optional<QFont> m_captionFont;
 };
 
 // `text` with every "&" doubled: a button or label shows it instead of taking a shortcut mark.
