@@ -5,6 +5,7 @@
 #include "core/app/clock.h"
 #include "core/app/random_source.h"
 #include "core/lang/message_catalogue.h"
+#include "core/text/cp1252.h"
 
 namespace trivanto {
 
@@ -17,12 +18,24 @@ QString loadingLine(const MessageCatalogue& catalogue, int i, int a) {
            QString::number(a) + catalogue.text(Msg::MsgLoadingCategoryTail);
 }
 
-bool playable(const QuestionSlot& slot, int playerCount) {
+// Whether the stored text shows nothing: every character white space (or none at all).
+bool blankText(const TQuestionField& field) {
+    const int length = std::min<int>(field[0], kFieldCapacity);
+    for (int i = 1; i <= length; ++i) {
+        if (!cp1252Char(static_cast<quint8>(field[static_cast<std::size_t>(i)] ^ ScrambleKey))
+                 .isSpace()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool playable(const TQuestionEntry& entry, int playerCount) {
     // A slot without a question text is no question, whatever its other fields hold.
-    if (slot.question.trimmed().isEmpty()) {
+    if (blankText(entry.fields[FieldQuestion])) {
         return false;
     }
-    return playerCount != 1 || slot.answers[1] != QLatin1String(kEstimationMarker);
+    return playerCount != 1 || QuestionKindOf(entry) != QuestionKind::Estimation;
 }
 
 // Counts over positions 0..n-1 that can be switched off one by one; finds the r-th position
@@ -67,30 +80,42 @@ private:
 };
 }  // namespace
 
-QuestionPool::QuestionPool(std::vector<QuestionSlot> list) {
-    questions.reserve(list.size());
-    for (QuestionSlot& slot : list) {
-        add(std::move(slot));
+QuestionPool::QuestionPool(const std::vector<QuestionSlot>& list) {
+    reserve(list.size());
+    for (std::size_t from = 0; from < list.size(); from += kSlotCount) {
+        auto file = std::make_shared<TQuestionFile>();
+        for (std::size_t i = from; i < std::min(list.size(), from + kSlotCount); ++i) {
+            storeSlot(file->entries[i - from + 1], list[i]);
+        }
+        addFile(std::move(file));
     }
     close();
 }
 
 void QuestionPool::reserve(std::size_t n) {
-    questions.reserve(n);
+    places.reserve(n);
     textIds.reserve(n);
-    m_ids.reserve(static_cast<qsizetype>(n));
+    m_ids.reserve(n);
 }
 
-void QuestionPool::add(QuestionSlot slot) {
-    const auto it = m_ids.constFind(slot.question);
-    int id = textCount;
-    if (it == m_ids.constEnd()) {
-        m_ids.insert(slot.question, textCount++);
-    } else {
-        id = it.value();
+void QuestionPool::addFile(std::shared_ptr<const TQuestionFile> file) {
+    const int index = static_cast<int>(files.size());
+    for (int s = 1; s <= kSlotCount; ++s) {
+        const TQuestionField& text =
+            file->entries[static_cast<std::size_t>(s)].fields[FieldQuestion];
+        if (text[0] == 0) {
+            continue;  // an empty slot is no question
+        }
+        const std::string_view key(reinterpret_cast<const char*>(text.data() + 1),
+                                   std::min<std::size_t>(text[0], kFieldCapacity));
+        const auto [it, added] = m_ids.try_emplace(key, textCount);
+        if (added) {
+            ++textCount;
+        }
+        places.push_back({index, s});
+        textIds.push_back(it->second);
     }
-    textIds.push_back(id);
-    questions.push_back(std::move(slot));
+    files.push_back(std::move(file));
 }
 
 QuestionPoolBuilder::QuestionPoolBuilder(Clock& clock, const MessageCatalogue& catalogue)
@@ -136,7 +161,7 @@ void QuestionPoolBuilder::step() {
     const int a = static_cast<int>(m_chosen.size());
     const CategoryRow& row = m_chosen[m_next];
     const int i = static_cast<int>(m_next) + 1;
-    const auto read = ReadQuestionFile(row.path);
+    auto read = ReadQuestionFile(row.path);
     if (!read.ok()) {
         m_result.unreadablePath = row.path;
         m_result.pool = QuestionPool{};
@@ -149,14 +174,14 @@ void QuestionPoolBuilder::step() {
     }
     // The file as read now decides, not the count of the last tick: it may have changed
     // since. Empty slots are no questions.
+    auto file = std::make_shared<const TQuestionFile>(std::move(read).value());
     for (int s = 1; s <= kSlotCount; ++s) {
-        const TQuestionEntry& entry = read->entries[static_cast<std::size_t>(s)];
-        if (entry.fields[FieldQuestion][0] == 0) {
-            continue;
+        const TQuestionEntry& entry = file->entries[static_cast<std::size_t>(s)];
+        if (entry.fields[FieldQuestion][0] != 0) {
+            m_poolText.add(entry);
         }
-        m_poolText.add(entry);
-        m_result.pool.add(loadSlot(entry));
     }
+    m_result.pool.addFile(std::move(file));
     ++m_next;
     if (m_next == m_chosen.size()) {
         finish();
@@ -197,7 +222,7 @@ int distinctPlayableCount(const QuestionPool& pool, int playerCount) {
     int count = 0;
     for (std::size_t i = 0; i < pool.size(); ++i) {
         const auto id = static_cast<std::size_t>(pool.textIds[i]);
-        if (!seen[id] && playable(pool.questions[i], playerCount)) {
+        if (!seen[id] && playable(pool.entry(i), playerCount)) {
             seen[id] = true;
             ++count;
         }
@@ -216,7 +241,7 @@ std::optional<GameQuestions> drawGameQuestions(const QuestionPool& pool, int n, 
     std::vector<int> candidates;
     candidates.reserve(pool.size());
     for (int i = 0; i < static_cast<int>(pool.size()); ++i) {
-        if (playable(pool.questions[static_cast<std::size_t>(i)], playerCount)) {
+        if (playable(pool.entry(static_cast<std::size_t>(i)), playerCount)) {
             candidates.push_back(i);
         }
     }
@@ -243,7 +268,7 @@ std::optional<GameQuestions> drawGameQuestions(const QuestionPool& pool, int n, 
         const int r = random.uniform(1, remaining);
         const int position = left.find(r);
         const auto index = static_cast<std::size_t>(candidates[static_cast<std::size_t>(position)]);
-        drawnList.push_back(pool.questions[index]);
+        drawnList.push_back(pool.question(index));
         for (int p = firstOfText[static_cast<std::size_t>(pool.textIds[index])]; p >= 0;
              p = nextOfText[static_cast<std::size_t>(p)]) {
             left.switchOff(p);

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/common/result.h"
@@ -31,26 +32,41 @@ public:
     virtual void end(bool started) = 0;
 };
 
-// The questions of the chosen categories in reading order, each with the number of its text:
-// equal texts share one number, so the draw compares numbers, never strings.
+// The questions of the chosen categories in reading order, kept as the files store them (a
+// question is decoded only when it is drawn), each with the number of its text: equal texts
+// share one number, so the draw compares numbers, never strings.
 struct QuestionPool {
     QuestionPool() = default;
-    // Numbers the texts of `list`.
-    QuestionPool(std::vector<QuestionSlot> list);  // NOLINT: a list of questions is a pool
+    // Numbers the texts of `list` (each stored as a category file would keep it).
+    QuestionPool(const std::vector<QuestionSlot>& list);  // NOLINT: a list is a pool
 
-    std::vector<QuestionSlot> questions;  // plain texts
-    std::vector<int> textIds;             // per slot, 0 .. textCount - 1
+    struct Place {
+        int file;
+        int slot;
+    };
+    std::vector<std::shared_ptr<const TQuestionFile>> files;  // as read, never changed
+    std::vector<Place> places;                                // per question
+    std::vector<int> textIds;                                 // per question, 0 .. textCount - 1
     int textCount = 0;
 
-    std::size_t size() const { return questions.size(); }
+    std::size_t size() const { return places.size(); }
+    const TQuestionEntry& entry(std::size_t i) const {
+        return files[static_cast<std::size_t>(places[i].file)]
+            ->entries[static_cast<std::size_t>(places[i].slot)];
+    }
+    // The question in plain text.
+    QuestionSlot question(std::size_t i) const { return loadSlot(entry(i)); }
     // Room for about `n` questions, so that adding them never grows the lookup.
     void reserve(std::size_t n);
-    void add(QuestionSlot slot);
-    // Drops the lookup that add() needs.
+    // Every slot of the file that holds a question text joins, in slot order.
+    void addFile(std::shared_ptr<const TQuestionFile> file);
+    // Drops the lookup that addFile() needs.
     void close() { m_ids = {}; }
 
 private:
-    QHash<QString, int> m_ids;
+    // Keyed by the stored bytes of the question text, which equal exactly when the texts do
+    // (the code page and the scrambling map bytes one to one); the views point into `files`.
+    std::unordered_map<std::string_view, int> m_ids;
 };
 
 struct PoolBuildResult {

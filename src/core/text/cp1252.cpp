@@ -40,6 +40,10 @@ int encodeUnit(char16_t unit) {
 
 }  // namespace
 
+QChar cp1252Char(quint8 byte) {
+    return QChar(decodeByte(byte));
+}
+
 bool isCp1252Byte(quint8 byte) {
     return byte < 0x80 || byte >= 0xA0 || kHighControls[byte - 0x80] != 0;
 }

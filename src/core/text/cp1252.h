@@ -17,6 +17,8 @@ QString fromCp1252(const char* data, qsizetype size);
 // True when every character of `text` exists in Windows-1252; the five stand-ins for the
 // undefined bytes do not.
 bool isCp1252(const QString& text);
+// The character of one byte (a stand-in for the five undefined ones), as fromCp1252 gives it.
+QChar cp1252Char(quint8 byte);
 // True for the bytes that name a character of the code page (all but the five undefined).
 bool isCp1252Byte(quint8 byte);
 

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QSet>
+#include <algorithm>
+#include <iterator>
 
 #include "core/setup/new_game_setup.h"
 #include "core/setup/question_pool.h"
@@ -269,6 +271,40 @@ TEST_F(Pool, DrawNeverRepeatsAndKeepsJokersInRange) {
         }
         EXPECT_GE(jokers, 1);
         EXPECT_LE(jokers, c.players + 3);
+    }
+}
+
+// The pool judges the stored bytes: a text that shows nothing is no question, one that shows
+// a character is, and two texts are the same question only when every character is.
+TEST(PoolTexts, BlankTextsAreNoQuestionsAndEqualTextsShareTheirNumber) {
+    struct TextCase {
+        QString text;
+        bool question;
+    } cases[] = {
+        {QStringLiteral(" "), false},
+        {QStringLiteral("\t \r\n"), false},
+        {QStringLiteral("\u00A0\u00A0"), false},  // no-break spaces
+        {QStringLiteral("\u2026"), true},         // "…", byte 0x85 of the code page
+        {QStringLiteral("\u00A0Year?\u00A0"), true},
+        {QStringLiteral("Year?"), true},
+        {QStringLiteral("year?"), true},  // case counts
+        {QStringLiteral("Year?"), true},  // the same text again
+    };
+    std::vector<QuestionSlot> list;
+    for (const auto& c : cases) {
+        list.push_back(mcSlot(c.text));
+    }
+    const QuestionPool pool(list);
+    ASSERT_EQ(pool.size(), std::size(cases));
+    // Every text but the repeated "Year?" has its own number.
+    EXPECT_EQ(pool.textCount, static_cast<int>(std::size(cases)) - 1);
+    EXPECT_EQ(pool.textIds[5], pool.textIds[7]);
+    EXPECT_NE(pool.textIds[5], pool.textIds[6]);
+    const int questions = static_cast<int>(std::count_if(
+        std::begin(cases), std::end(cases), [](const TextCase& c) { return c.question; }));
+    EXPECT_EQ(distinctPlayableCount(pool, 2), questions - 1);
+    for (std::size_t i = 0; i < pool.size(); ++i) {
+        EXPECT_EQ(pool.question(i).question, cases[i].text);
     }
 }
 
