@@ -71,12 +71,6 @@ TPictureButton* makeToolButton(QWidget* parent, const QString& name, artwork::To
     return button;
 }
 
-QFont boldBody() {
-    QFont font = Theme::bodyFont();
-    font.setBold(true);
-    return font;
-}
-
 }  // namespace
 
 TEditorForm::TEditorForm(const Services& services, QuestionEditor& editor, QWidget* parent)
@@ -159,7 +153,7 @@ void TEditorForm::buildToolbar() {
         TPictureButton* button = makeToolButton(this, QLatin1String(name), picture,
                                                 {left, kNavigationTop, width, kNavigationHeight});
         button->setCaptionPosition(TPictureButton::CaptionPosition::Right);
-        button->setFont(boldBody());
+        button->setFont(Theme::boldBodyFont());
         return button;
     };
     m_back = navigation("ZurueckButton", ToolPicture::Previous, kMargin, 100);
@@ -190,8 +184,9 @@ void TEditorForm::buildToolbar() {
 }
 
 void TEditorForm::buildFields() {
-    m_questionLabel = makeLabel(this, QStringLiteral("FrageLabel"),
-                                {kMargin, kQuestionTop, kLabelWidth, kRowHeight}, boldBody());
+    m_questionLabel =
+        makeLabel(this, QStringLiteral("FrageLabel"),
+                  {kMargin, kQuestionTop, kLabelWidth, kRowHeight}, Theme::boldBodyFont());
     m_question = new TFlatEdit(this);
     m_question->setObjectName(QStringLiteral("FrageEdit"));
     m_question->setGeometry(kFieldLeft, kQuestionTop, kFieldWidth + 32, kRowHeight);
@@ -232,7 +227,7 @@ void TEditorForm::buildFields() {
 
 void TEditorForm::buildStatusAndChecks() {
     m_record = makeLabel(this, QStringLiteral("DatensatzLabel"), {kMargin, kStatusTop, 170, 20},
-                         boldBody(), Theme::kGold);
+                         Theme::boldBodyFont(), Theme::kGold);
     m_changed = makeLabel(this, QStringLiteral("Label1"), {kMargin + 180, kStatusTop, 200, 20},
                           Theme::bodyFont(), Theme::kTextMuted);
     m_size =
@@ -240,9 +235,9 @@ void TEditorForm::buildStatusAndChecks() {
                   {kColumnRight - 80, kStatusTop, 80, 20}, Theme::bodyFont(), Theme::kTextMuted);
     m_size->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_checksLabel =
-        makeLabel(this, QStringLiteral("PruefungenLabel"),
-                  {kChecksLeft, kNavigationTop, kChecksWidth, kNavigationHeight}, boldBody());
+    m_checksLabel = makeLabel(this, QStringLiteral("PruefungenLabel"),
+                              {kChecksLeft, kNavigationTop, kChecksWidth, kNavigationHeight},
+                              Theme::boldBodyFont());
     m_checksLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_checks = new QListWidget(this);
     m_checks->setObjectName(QStringLiteral("PruefungenListe"));

@@ -53,12 +53,6 @@ TFlatButton* makeButton(QWidget* parent, const QString& name, QRect geometry,
     return button;
 }
 
-QFont boldBody() {
-    QFont font = Theme::bodyFont();
-    font.setBold(true);
-    return font;
-}
-
 }  // namespace
 
 TGameBoard::TGameBoard(GameEngine& engine, QWidget* parent) : QWidget(parent), m_engine(engine) {
@@ -83,8 +77,8 @@ void TGameBoard::buildSeats() {
         const auto at = [left](QRect part) { return part.translated(left, kSeatTop); };
         seat.picture = makeImage(this, QStringLiteral("ImageSpieler%1").arg(n), at(kSeatPicture),
                                  artwork::placeholderPicture());
-        seat.name =
-            makeLabel(this, QStringLiteral("LabelSpieler%1").arg(n), at(kSeatName), boldBody());
+        seat.name = makeLabel(this, QStringLiteral("LabelSpieler%1").arg(n), at(kSeatName),
+                              Theme::boldBodyFont());
         seat.name->setAlignment(Qt::AlignCenter);
         seat.caption = makeLabel(this, QStringLiteral("GuthabenLabel%1").arg(n), at(kSeatCaption),
                                  Theme::captionFont());
@@ -188,9 +182,9 @@ void TGameBoard::buildQuestionArea() {
     for (int n = 1; n <= kMaxPlayers; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         const int top = (n - 1) * kGuessRow;
-        m_guessLabels[i] =
-            makeLabel(this, QStringLiteral("SchaetzungLabelSpieler%1").arg(n),
-                      {kGuessLabelLeft, kGuessTop + top, kGuessLabelWidth, kGuessRow}, boldBody());
+        m_guessLabels[i] = makeLabel(
+            this, QStringLiteral("SchaetzungLabelSpieler%1").arg(n),
+            {kGuessLabelLeft, kGuessTop + top, kGuessLabelWidth, kGuessRow}, Theme::boldBodyFont());
         m_guessLabels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* field = new TSelectAllEdit(m_guessPanel);
         field->setObjectName(QStringLiteral("SchaetzungSpieler%1").arg(n));
@@ -226,10 +220,10 @@ void TGameBoard::buildResults() {
     m_rightAnswer =
         text("RichtigeAntwortLabel2", kResultLine2, Theme::questionFont(), Theme::kGold);
     m_jokerImage = picture("JokerImage", artwork::ResultPicture::Joker);
-    m_jokerText = text("JokerTextLabel", kResultText, boldBody(), Theme::kGoldLight);
+    m_jokerText = text("JokerTextLabel", kResultText, Theme::boldBodyFont(), Theme::kGoldLight);
     m_estimationImage = picture("SchaetzfrageImage", artwork::ResultPicture::Estimation);
-    m_exactAnswer = text("ExakteAntwortLabel", kResultLine1, boldBody(), Theme::kText);
-    m_closest = text("NahDran", kResultLine2, boldBody(), Theme::kGold);
+    m_exactAnswer = text("ExakteAntwortLabel", kResultLine1, Theme::boldBodyFont(), Theme::kText);
+    m_closest = text("NahDran", kResultLine2, Theme::boldBodyFont(), Theme::kGold);
     m_endImage = picture("EndeImage", artwork::ResultPicture::End);
     m_winner = text("GewinnerLabel", kResultText, Theme::questionFont(), Theme::kGold);
     m_footnote = text("hinweislabel", kFootnote, Theme::captionFont(), Theme::kTextMuted);

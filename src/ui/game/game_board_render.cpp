@@ -57,12 +57,6 @@ QString keepSumTogether(QString line) {
     return line;
 }
 
-QFont boldBody() {
-    QFont font = Theme::bodyFont();
-    font.setBold(true);
-    return font;
-}
-
 }  // namespace
 
 void TGameBoard::render() {
@@ -98,7 +92,7 @@ void TGameBoard::renderSeats(const GameView& view) {
             seat.hasPicture = true;
         }
         const QColor colour = data.taken ? Theme::kText : Theme::kEmptySeat;
-        setFittedLabelText(seat.name, data.name, boldBody());
+        setFittedLabelText(seat.name, data.name, Theme::boldBodyFont());
         setColour(seat.name, colour);
         setColour(seat.caption, colour);
         seat.display->setText(data.accountText);
@@ -126,7 +120,7 @@ void TGameBoard::renderQuestionArea(const GameView& view) {
     m_guessPanel->resize(m_guessPanel->width(), view.guessFieldCount * board_layout::kGuessRow);
     for (std::size_t i = 0; i < m_guessLabels.size(); ++i) {
         const bool shown = static_cast<int>(i) < view.guessFieldCount;
-        setFittedLabelText(m_guessLabels[i], view.guessLabels[i], boldBody());
+        setFittedLabelText(m_guessLabels[i], view.guessLabels[i], Theme::boldBodyFont());
         m_guessFields[i]->setAccessibleName(view.guessLabels[i]);
         m_guessLabels[i]->setVisible(guessing && shown);
         m_guessFields[i]->setVisible(shown);

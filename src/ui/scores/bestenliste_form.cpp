@@ -1,6 +1,5 @@
 #include "ui/scores/bestenliste_form.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,7 +7,6 @@
 
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
-#include "ui/widgets/fit_text.h"
 #include "ui/widgets/t_elided_label.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
@@ -48,21 +46,6 @@ TElidedLabel* makeText(QWidget* parent, const QString& name, const QFont& font,
     label->setAlignment(align | Qt::AlignVCenter);
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     return label;
-}
-
-// Room kept between a text button's rim and its caption.
-constexpr int kCaptionMargin = 6;
-
-// A long caption of a language gets a smaller font rather than being cut.
-void fitCaption(QPushButton* button) {
-    QFont font = Theme::bodyFont();
-    font.setBold(true);
-    const int room = button->width() - 2 * kCaptionMargin;
-    while (font.pixelSize() > kLeastReadablePixels &&
-           QFontMetrics(font).horizontalAdvance(button->text()) > room) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    button->setFont(font);
 }
 
 TPictureButton* makeSideButton(QWidget* parent, const char* name, int picture, int top) {
@@ -208,8 +191,6 @@ void TBestenlisteForm::render() {
     m_onlineButton->setEnabled(view.onlineEnabled);
     m_deleteButton->setVisible(view.deleteVisible);
     m_updateButton->setVisible(view.updateVisible);
-    fitCaption(m_deleteButton);
-    fitCaption(m_updateButton);
     m_previousButton->setVisible(view.pagingVisible);
     m_nextButton->setVisible(view.pagingVisible);
     m_previousButton->setEnabled(view.previousEnabled);

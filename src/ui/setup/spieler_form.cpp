@@ -79,12 +79,6 @@ TPictureButton* makeArrow(QWidget* parent, const QString& name, artwork::ToolPic
     return button;
 }
 
-QFont boldBody() {
-    QFont font = Theme::bodyFont();
-    font.setBold(true);
-    return font;
-}
-
 }  // namespace
 
 TSpielerForm::TSpielerForm(const Services& services, NewGameSetup& setup, TWartenForm* waiting,
@@ -143,7 +137,7 @@ void TSpielerForm::buildTitle() {
 }
 
 void TSpielerForm::buildPlayers() {
-    makeLabel(this, QStringLiteral("Label1"), {kColumnLeft, 44, 150, 22}, boldBody());
+    makeLabel(this, QStringLiteral("Label1"), {kColumnLeft, 44, 150, 22}, Theme::boldBodyFont());
     for (int n = 1; n <= kMaxPlayers; ++n) {
         PlayerControls& p = m_players[static_cast<std::size_t>(n - 1)];
         p.count = new TFlatRadioButton(QString::number(n), this);
@@ -193,7 +187,8 @@ void TSpielerForm::buildPlayers() {
 }
 
 void TSpielerForm::buildCategories() {
-    makeLabel(this, QStringLiteral("Label5"), {kColumnLeft, kCategoryTop, 380, 20}, boldBody());
+    makeLabel(this, QStringLiteral("Label5"), {kColumnLeft, kCategoryTop, 380, 20},
+              Theme::boldBodyFont());
     m_categories = new QListWidget(this);
     m_categories->setObjectName(QStringLiteral("Rubrikwahl"));
     m_categories->setGeometry(kColumnLeft, kListTop, kListWidth, kListHeight);
@@ -216,14 +211,14 @@ void TSpielerForm::buildCategories() {
     const int secondCount = kListTop + kCountHeight + 2;
     makeLabel(this, QStringLiteral("Label3"), {kRightLeft, kListTop, labelWidth, kCountHeight},
               Theme::bodyFont());
-    m_categoryCount =
-        makeLabel(this, QStringLiteral("AnzRubLabel"),
-                  {valueLeft, kListTop, kValueWidth, kCountHeight}, boldBody(), Theme::kGold);
+    m_categoryCount = makeLabel(this, QStringLiteral("AnzRubLabel"),
+                                {valueLeft, kListTop, kValueWidth, kCountHeight},
+                                Theme::boldBodyFont(), Theme::kGold);
     makeLabel(this, QStringLiteral("Label4"), {kRightLeft, secondCount, labelWidth, kCountHeight},
               Theme::bodyFont());
-    m_questionCount =
-        makeLabel(this, QStringLiteral("AnzFragLabel"),
-                  {valueLeft, secondCount, kValueWidth, kCountHeight}, boldBody(), Theme::kGold);
+    m_questionCount = makeLabel(this, QStringLiteral("AnzFragLabel"),
+                                {valueLeft, secondCount, kValueWidth, kCountHeight},
+                                Theme::boldBodyFont(), Theme::kGold);
     for (QLabel* value : {m_categoryCount, m_questionCount}) {
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

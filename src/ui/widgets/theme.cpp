@@ -45,6 +45,9 @@ QFont Theme::captionFont() {
 QFont Theme::bodyFont() {
     return makeFont(12, false);
 }
+QFont Theme::boldBodyFont() {
+    return makeFont(12, true);
+}
 QFont Theme::largeButtonFont() {
     return makeFont(10, true);
 }

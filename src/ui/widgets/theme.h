@@ -35,6 +35,7 @@ struct Theme final {
     static QFont titleFont();        // window titles ("Trivanto", headings)
     static QFont captionFont();      // small captions, hints
     static QFont bodyFont();         // labels, fields, lists
+    static QFont boldBodyFont();     // captions beside fields, names
     static QFont largeButtonFont();  // captions under the large picture buttons
     static QFont questionFont();     // question texts
 
