@@ -8,6 +8,7 @@
 #include "ui/common/window_text_applier.h"
 #include "ui/game/board_layout.h"
 #include "ui/widgets/artwork.h"
+#include "ui/widgets/picture_on_show.h"
 #include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_dot_matrix_label.h"
 #include "ui/widgets/t_flat_button.h"
@@ -204,8 +205,11 @@ void TGameBoard::buildQuestionArea() {
 
 void TGameBoard::buildResults() {
     using namespace board_layout;
+    // Drawn when a result first shows.
     const auto picture = [this](const char* name, artwork::ResultPicture kind) {
-        return makeImage(this, QLatin1String(name), kResultImage, artwork::resultPicture(kind));
+        QLabel* image = makeImage(this, QLatin1String(name), kResultImage, QPixmap());
+        setPictureWhenShown(image, [kind] { return artwork::resultPicture(kind); });
+        return image;
     };
     const auto text = [this](const char* name, QRect place, const QFont& font, const QColor& c) {
         QLabel* label = makeLabel(this, QLatin1String(name), place, font, c);

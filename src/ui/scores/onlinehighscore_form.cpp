@@ -12,6 +12,7 @@
 
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/picture_on_show.h"
 #include "ui/widgets/t_busy_indicator.h"
 #include "ui/widgets/t_elided_label.h"
 #include "ui/widgets/t_flat_button.h"
@@ -147,7 +148,7 @@ void TOnlinehighscoreForm::buildFrame() {
     auto* side = new QLabel(this);
     side->setObjectName(QStringLiteral("Image1"));
     side->setGeometry(kSidePicture);
-    side->setPixmap(artwork::wizardSidePicture(kSidePicture.size()));
+    setPictureWhenShown(side, [] { return artwork::wizardSidePicture(kSidePicture.size()); });
     side->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_pages = new QStackedWidget(this);

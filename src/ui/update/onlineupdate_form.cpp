@@ -15,6 +15,7 @@
 #include "core/update/banner_update.h"
 #include "core/update/file_fetcher_port.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/picture_on_show.h"
 #include "ui/widgets/t_check_group_list.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_flat_progress_bar.h"
@@ -135,7 +136,7 @@ void TOnlineupdateForm::buildTitle() {
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(artwork::updateWizardPicture());
+    setPictureWhenShown(picture, [] { return artwork::updateWizardPicture(); });
     picture->setGeometry(QRect(QPoint(kPictureLeft, kPictureTop), artwork::kWizardPictureSize));
     picture->setAttribute(Qt::WA_TransparentForMouseEvents);
 }

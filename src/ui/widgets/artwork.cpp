@@ -2,7 +2,9 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
+#include <algorithm>
 #include <functional>
 
 #include "ui/widgets/artwork_painting.h"
@@ -158,12 +160,50 @@ QPixmap programIconPicture(int size) {
                         [=] { return painting::programIcon(size); });
 }
 
-QIcon programIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 256}) {
-        icon.addPixmap(programIconPicture(size));
+namespace {
+
+// The program icon, each size drawn when it is first asked for: nobody asks before a window
+// shows, and without a window manager nobody asks at all.
+class ProgramIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
-    return icon;
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        // Drawn at the size asked for (the artwork draws any size from 16 up), never larger.
+        const int side = std::min({size.width(), size.height(), kLargest});
+        if (side <= 0) {
+            return {};
+        }
+        const QPixmap picture = programIconPicture(side);
+        return side < picture.width()
+                   ? picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                   : picture;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min({size.width(), size.height(), kLargest});
+        return {side, side};
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int side : kIconSizes) {
+            sizes.append(QSize(side, side));
+        }
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QString key() const override { return QStringLiteral("TrivantoProgramIcon"); }
+
+private:
+    static constexpr int kIconSizes[] = {16, 32, 48, 256};
+    static constexpr int kLargest = 512;
+};
+
+}  // namespace
+
+QIcon programIcon() {
+    return QIcon(new ProgramIconEngine);
 }
 
 QPixmap wizardSidePicture(QSize size) {

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+#include "ui/widgets/picture_on_show.h"
+
+namespace trivanto {
+namespace {
+
+QPixmap filled(int side) {
+    QPixmap picture(side, side);
+    picture.fill(Qt::red);
+    return picture;
+}
+
+// A picture inside a window that is built but not shown is drawn when the window first shows,
+// once, and never before.
+TEST(PictureOnShow, IsDrawnOnceWhenTheWindowFirstShows) {
+    QWidget window;
+    auto* label = new QLabel(&window);
+    int drawn = 0;
+    setPictureWhenShown(label, [&] {
+        ++drawn;
+        return filled(8);
+    });
+    EXPECT_EQ(drawn, 0);
+    EXPECT_TRUE(label->pixmap().isNull());
+
+    window.show();
+    EXPECT_EQ(drawn, 1);
+    EXPECT_EQ(label->pixmap().size(), QSize(8, 8));
+
+    window.hide();
+    window.show();
+    label->hide();
+    label->show();
+    EXPECT_EQ(drawn, 1);
+}
+
+// A label hidden inside a shown window waits for its own show.
+TEST(PictureOnShow, AHiddenLabelWaitsForItsOwnShow) {
+    QWidget window;
+    auto* label = new QLabel(&window);
+    label->hide();
+    window.show();
+    int drawn = 0;
+    setPictureWhenShown(label, [&] {
+        ++drawn;
+        return filled(4);
+    });
+    EXPECT_EQ(drawn, 0);
+    label->show();
+    EXPECT_EQ(drawn, 1);
+    EXPECT_FALSE(label->pixmap().isNull());
+}
+
+TEST(PictureOnShow, AVisibleLabelGetsItsPictureAtOnce) {
+    QWidget window;
+    auto* label = new QLabel(&window);
+    window.show();
+    setPictureWhenShown(label, [] { return filled(4); });
+    EXPECT_FALSE(label->pixmap().isNull());
+}
+
+}  // namespace
+}  // namespace trivanto
