@@ -12,6 +12,7 @@
 
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/enter_key.h"
 #include "ui/widgets/picture_on_show.h"
 #include "ui/widgets/t_busy_indicator.h"
 #include "ui/widgets/t_elided_label.h"
@@ -324,6 +325,9 @@ void TOnlinehighscoreForm::AbbrechenButtonClick() {
 }
 
 void TOnlinehighscoreForm::formKeyPress(QKeyEvent* event) {
+    if (pressEnter(this, event, [this] { WeiterButtonClick(); })) {
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Escape:
             event->accept();
@@ -333,21 +337,6 @@ void TOnlinehighscoreForm::formKeyPress(QKeyEvent* event) {
             event->accept();
             m_services.help.HelpJump(m_model.pageHelpTopic());
             return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter: {
-            // On a focused push button Enter presses that button; anywhere else it is Proceed.
-            event->accept();
-            if (event->isAutoRepeat()) {
-                return;
-            }
-            auto* button = qobject_cast<QPushButton*>(focusWidget());
-            if (button != nullptr && button->isEnabled()) {
-                button->click();
-            } else {
-                WeiterButtonClick();
-            }
-            return;
-        }
         default:
             break;
     }

@@ -15,6 +15,7 @@
 #include "core/update/banner_update.h"
 #include "core/update/file_fetcher_port.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/enter_key.h"
 #include "ui/widgets/picture_on_show.h"
 #include "ui/widgets/t_check_group_list.h"
 #include "ui/widgets/t_flat_button.h"
@@ -411,6 +412,9 @@ void TOnlineupdateForm::Abbrechen() {
 }
 
 void TOnlineupdateForm::formKeyPress(QKeyEvent* event) {
+    if (pressEnter(this, event, [this] { WeiterButtonClick(); })) {
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Escape:
             // At once, without the question and without the start files.
@@ -421,22 +425,6 @@ void TOnlineupdateForm::formKeyPress(QKeyEvent* event) {
         case Qt::Key_F1:
             event->accept();
             m_services.help.HelpJump(helpTopic());
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (event->modifiers() & ~Qt::KeypadModifier) {
-                break;
-            }
-            event->accept();
-            if (event->isAutoRepeat()) {
-                return;  // a held key is one press, never a run through the pages
-            }
-            // A push button with the focus is pressed; anywhere else Enter means Proceed.
-            if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-                button->click();
-            } else {
-                WeiterButtonClick();
-            }
             return;
         default:
             break;
