@@ -40,6 +40,15 @@ QString editorFindingText(const CategoryFinding& finding, const MessageCatalogue
         case CheckKind::TextTooLong:
         case CheckKind::StoredLengthInvalid:
             return slot + text(Msg::MsgCheckTooLong);
+        case CheckKind::ControlCharacter:
+            if (f.inHeader) {
+                return text(Msg::MsgCheckTitleControl);
+            }
+            return f.field == 0
+                       ? slot + text(Msg::MsgCheckControlInQuestion)
+                       : slot + text(Msg::MsgCheckControlInAnswer) + QString::number(f.field);
+        case CheckKind::TitleEmpty:
+            return text(Msg::MsgCheckTitleEmpty);
         case CheckKind::Gap:
             return slot + text(Msg::MsgCheckGap);
         case CheckKind::SameAnswers:

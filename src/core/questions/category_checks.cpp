@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/text/control_character.h"
 #include "core/text/cp1252.h"
 
 namespace trivanto {
@@ -34,6 +35,20 @@ private:
     CategoryFindings& m_out;
 };
 
+// The code of the first control character of `text`, or -1 when it holds none.
+int firstControlCharacter(const QString& text) {
+    const auto found = std::find_if(text.begin(), text.end(),
+                                    [](QChar c) { return isControlCharacter(c.unicode()); });
+    return found == text.end() ? -1 : found->unicode();
+}
+
+// Texts are shown on their lines as they stand: a line break or tab would tear them apart.
+void checkControls(const QString& text, int position, int field, FindingSink& sink) {
+    if (const int code = firstControlCharacter(text); code >= 0) {
+        sink.add(CheckKind::ControlCharacter, position, field, code);
+    }
+}
+
 void checkTextFit(const QString& text, int position, int field, FindingSink& sink) {
     if (!isCp1252(text)) {
         for (const char32_t c : text.toUcs4()) {
@@ -58,6 +73,7 @@ void checkAnswers(const PlainQuestion& q, bool textFit, FindingSink& sink) {
         if (q.answersParsed && answer.trimmed().isEmpty()) {
             sink.add(CheckKind::AnswerEmpty, q.position, i + 1);
         }
+        checkControls(answer, q.position, i + 1, sink);
         if (textFit) {
             checkTextFit(answer, q.position, i + 1, sink);
         }
@@ -120,6 +136,9 @@ bool isEstimateValue(const QString& text) {
 CategoryFindings checkQuestions(std::span<const PlainQuestion> questions, bool textFit) {
     CategoryFindings out;
     FindingSink sink(out);
+    if (questions.empty()) {
+        sink.add(CheckKind::NoQuestions, 0);
+    }
     QHash<QByteArray, int> exact;  // the question as stored -> first position
     QHash<QString, int> folded;    // the question as players see it -> first position
     exact.reserve(qsizetype(questions.size()));
@@ -149,9 +168,11 @@ CategoryFindings checkQuestions(std::span<const PlainQuestion> questions, bool t
                 }
             }
         }
+        checkControls(q.question, q.position, 0, sink);
         if (textFit) {
             checkTextFit(q.question, q.position, 0, sink);
         }
+        // An estimation value with a control character is no whole number, which says enough.
         const bool estimation = q.kind == QuestionKind::Estimation;
         if (estimation) {
             checkEstimation(q, sink);
@@ -184,6 +205,13 @@ CategoryFindings checkCategoryRecord(const TQuestionFile& file) {
     CategoryFindings out;
     for (int f = 0; f < kFieldsPerEntry; ++f) {
         checkStoredField(file.entries[0].fields[size_t(f)], false, 0, f, true, out);
+    }
+    // The game lists the category by this title.
+    const QString title = categoryTitle(file);
+    if (title.trimmed().isEmpty()) {
+        out.push_back({CheckKind::TitleEmpty, 0, HeaderTitle, true, 0, {}});
+    } else if (const int code = firstControlCharacter(title); code >= 0) {
+        out.push_back({CheckKind::ControlCharacter, 0, HeaderTitle, true, code, {}});
     }
     int lastUsed = 0;
     for (int s = 1; s <= kSlotCount; ++s) {

@@ -14,7 +14,7 @@ namespace trivanto {
 // weaker without breaking anything. The authors' tool and the editor run the same checks.
 enum class CheckKind {
     // Problems.
-    NoQuestions,          // a source without questions
+    NoQuestions,          // a category or source without questions
     TooManyQuestions,     // more than 200; number = the count
     QuestionEmpty,        // a question without text
     DuplicateQuestion,    // number = the position of the first one
@@ -26,6 +26,8 @@ enum class CheckKind {
     Joker,                // a joker slot, which only a game's question list holds
     TextNotCodePage,      // field; value = the first character Windows-1252 lacks
     TextTooLong,          // field; number = the length in bytes
+    ControlCharacter,     // field (of the header for the title); number = the first one's code
+    TitleEmpty,           // the title in the header is blank
     StoredLengthInvalid,  // field; number = the length byte (above 110)
     StoredByteInvalid,    // field; number = the byte the code page leaves undefined
     Gap,                  // an empty slot before a used one; number = N the game reads
@@ -55,13 +57,14 @@ using CategoryFindings = std::vector<CategoryFinding>;
 // An estimation value the game can read: an optional "-" and digits, at most 9 characters.
 bool isEstimateValue(const QString& text);
 
-// The rules of single questions and of the category as a whole. With `textFit` every text is
+// The rules of single questions and of the category as a whole (which needs one question at
+// least: "no questions" is told at position 0). With `textFit` every text is
 // also tested against the code page and the 110 bytes of a field (texts typed or taken from a
 // source); texts read from a file are tested byte by byte instead (checkCategoryRecord).
 CategoryFindings checkQuestions(std::span<const PlainQuestion> questions, bool textFit);
 
-// Every finding of a category record: header and slots byte by byte, gaps, and the question
-// rules for slots 1 up to the last used one. Positions are slot numbers.
+// Every finding of a category record: header and slots byte by byte, the title, gaps, and the
+// question rules for slots 1 up to the last used one. Positions are slot numbers.
 CategoryFindings checkCategoryRecord(const TQuestionFile& file);
 
 // How a finding is placed for the authors' tool: sources by line, category files by slot.

@@ -66,6 +66,16 @@ QString bareText(const CategoryFinding& f, FindingPlace place) {
                 .arg(textFieldName(f.field))
                 .arg(f.number)
                 .arg(kFieldCapacity);
+        case CheckKind::ControlCharacter:
+            return QStringLiteral(
+                       "%1 holds a control character (U+%2), such as a line break or "
+                       "a tab, that the game cannot show")
+                .arg(f.inHeader ? QStringLiteral("the title") : textFieldName(f.field),
+                     QString::number(f.number, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        case CheckKind::TitleEmpty:
+            return QStringLiteral(
+                "the title is empty: the game would list the category without "
+                "a name");
         case CheckKind::StoredLengthInvalid:
             return QStringLiteral("%1 claims %2 characters, at most %3 fit")
                 .arg(storedFieldName(f))

@@ -57,9 +57,6 @@ bool decodeUtf8(const QByteArray& bytes, QString* text, int* badLine) {
 
 CategoryFindings checkSourceQuestions(std::span<const PlainQuestion> questions) {
     CategoryFindings findings;
-    if (questions.empty()) {
-        findings.push_back({CheckKind::NoQuestions, 1, -1, false, 0, {}});
-    }
     if (questions.size() > size_t(kSlotCount)) {
         findings.push_back({CheckKind::TooManyQuestions,
                             questions[size_t(kSlotCount)].position,
@@ -69,6 +66,9 @@ CategoryFindings checkSourceQuestions(std::span<const PlainQuestion> questions) 
                             {}});
     }
     for (CategoryFinding& f : checkQuestions(questions, true)) {
+        if (f.kind == CheckKind::NoQuestions) {
+            f.position = 1;  // a source without questions is told at its first line
+        }
         findings.push_back(std::move(f));
     }
     return findings;

@@ -1,6 +1,7 @@
 #include "core/questions/category_title.h"
 
 #include "core/questions/question_file.h"
+#include "core/text/control_character.h"
 #include "core/text/cp1252.h"
 
 namespace trivanto {
@@ -23,7 +24,7 @@ TitleVerdict checkCategoryTitle(const QString& title) {
         }
     }
     for (const QChar c : title) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+        if (isControlCharacter(c.unicode())) {
             return TitleVerdict::ControlCharacter;
         }
     }

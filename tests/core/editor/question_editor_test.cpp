@@ -47,8 +47,11 @@ TEST_F(Editor, NewCategoryIsCreatedByItsFirstSave) {
     EXPECT_TRUE(v.categoryOpen);
     EXPECT_FALSE(v.newQuestionEnabled || v.nextEnabled || v.backEnabled || v.deleteEnabled);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Rivers"))));
+    EXPECT_EQ(editor->findingLines(),
+              QStringList{QStringLiteral("The category holds no questions")});
 
     type(mc(QStringLiteral("Longest river?"), 3));
+    EXPECT_TRUE(editor->findings().empty());
     EXPECT_TRUE(editor->hasUnsavedChanges());
     EXPECT_EQ(editor->DatenSpeichern(), Outcome::Saved);
     EXPECT_TRUE(dialog.empty());
@@ -544,11 +547,14 @@ TEST_F(Editor, ChecksFollowTheTyping) {
 
     editor->setQuestion(QStringLiteral("\u0416?"));
     editor->setAnswer(4, QStringLiteral("Q3 A"));
+    editor->setAnswer(2, QStringLiteral("Q3\tB"));
     editor->setCorrect(0);
     QStringList lines = editor->findingLines();
     EXPECT_EQ(lines, (QStringList{
                          QStringLiteral("Question 3: a character that a category cannot store, "
                                         "saved as \"?\": \u0416"),
+                         QStringLiteral("Question 3: a control character (a line break, a tab "
+                                        "or the like) in answer 2"),
                          QStringLiteral("Question 3: no right answer is chosen"),
                          QStringLiteral("Question 3: two answers with the same text: 1 and 4"),
                      }));

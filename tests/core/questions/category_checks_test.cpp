@@ -122,6 +122,23 @@ TEST(CategoryChecks, EachRuleFindsItsFaultAndNothingElse) {
          true,
          {finding(CheckKind::TextNotCodePage, 3, 4, 0, QStringLiteral("\U0001F600"))}},
         {"read from a file", [](Qs& q) { q[2].answers[0] = QStringLiteral("\u0416a"); }, false, {}},
+        {"line break in the question",
+         [](Qs& q) { q[1].question = QStringLiteral("Two\nlines?"); },
+         true,
+         {finding(CheckKind::ControlCharacter, 2, 0, 0x0A)}},
+        {"first of several control characters in an answer read from a file",
+         [](Qs& q) { q[3].answers[1] = QStringLiteral("a\tb\rc"); },
+         false,
+         {finding(CheckKind::ControlCharacter, 4, 2, 0x09)}},
+        {"DEL and NUL",
+         [](Qs& q) {
+             q[0].answers[3] = QStringLiteral("black\x7f");
+             q[4].question = QString(QChar(0)) + QStringLiteral("How many?");
+         },
+         true,
+         {finding(CheckKind::ControlCharacter, 1, 4, 0x7F),
+          finding(CheckKind::ControlCharacter, 5, 0, 0)}},
+        {"no questions", [](Qs& q) { q.clear(); }, true, {finding(CheckKind::NoQuestions, 0)}},
         {"111 bytes",
          [](Qs& q) { q[0].question = QString(111, QLatin1Char('x')); },
          true,

@@ -68,6 +68,23 @@ TEST(CatCheck, ReportsEachProblemWithItsSlot) {
          "slot 3: holds a joker"},
         {"header title length", [](LayoutWriter& w) { w.putLength(0, 4, 200); },
          "header: title claims 200"},
+        {"empty title", [](LayoutWriter& w) { w.put(0, 4, "", false); },
+         "header: the title is empty"},
+        {"blank title", [](LayoutWriter& w) { w.put(0, 4, "  ", false); },
+         "header: the title is empty"},
+        {"line break in the title", [](LayoutWriter& w) { w.put(0, 4, "Two\nlines", false); },
+         "header: the title holds a control character (U+000A)"},
+        {"tab in an answer", [](LayoutWriter& w) { w.put(1, 2, "b\tc", true); },
+         "slot 1: answer 2 holds a control character (U+0009)"},
+        {"DEL in the question", [](LayoutWriter& w) { w.put(3, 0, "Third\x7f?", true); },
+         "slot 3: the question holds a control character (U+007F)"},
+        {"no questions",
+         [](LayoutWriter& w) {
+             for (int slot = 1; slot <= 3; ++slot) {
+                 w.question(slot, "", {"", "", "", ""}, "");
+             }
+         },
+         "holds no questions"},
         {"slot 200 after a gap",
          [](LayoutWriter& w) {
              w.question(200, "Last?", {"a", "b", "c", "d"}, "2");
@@ -105,11 +122,8 @@ TEST(CatCheck, DamagedFilesAreReportedAndOtherFilesStillChecked) {
         const char* mentions;
     };
     const FileCase cases[] = {
-        {"Short.trv", "133865"},
-        {"Long.trv", "133867"},
-        {"Empty.trv", "0 bytes"},
-        {"Folder.trv", "folder"},
-        {"Missing.trv", "no such file"},
+        {"Short.trv", "133865"},  {"Long.trv", "133867"},          {"Empty.trv", "0 bytes"},
+        {"Folder.trv", "folder"}, {"Missing.trv", "no such file"},
     };
     QStringList args{QStringLiteral("check"), QStringLiteral("Clean.trv")};
     for (const auto& c : cases) {
