@@ -8,6 +8,7 @@
 #include "core/app/help_viewer.h"
 #include "core/app/settings_store.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
 #include "ui/widgets/theme.h"
@@ -63,7 +64,7 @@ TInfoForm::TInfoForm(const SettingsStore& settings, HelpViewer& help, QWidget* p
         makeLabel(this, QLatin1String(c.roleName), Theme::captionFont(), QRect(18, top, 110, 16));
         auto* who = makeLabel(this, QLatin1String(c.valueName), Theme::captionFont(),
                               QRect(130, top, 165, 16), QLatin1String(c.who));
-        who->setStyleSheet(QStringLiteral("color: #b2bae2; background: transparent;"));
+        setTextColour(who, Theme::kTextMuted);
         top += 18;
     }
     m_userName = makeLabel(this, QStringLiteral("LabelUserName"), Theme::bodyFont(),

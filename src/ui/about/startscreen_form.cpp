@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/title_bar.h"
 
@@ -21,7 +22,7 @@ TStartscreenForm::TStartscreenForm(const QString& windowsFolder, Language langua
     auto* version = new QLabel(this);
     version->setObjectName(QStringLiteral("Label2"));
     version->setFont(Theme::captionFont());
-    version->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    setTextColour(version, Theme::kText);
     version->move(8, 400);
     version->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -33,8 +34,7 @@ TStartscreenForm::TStartscreenForm(const QString& windowsFolder, Language langua
     QFont footerFont = Theme::bodyFont();
     footerFont.setPixelSize(11);
     auto* footer = makePictureLabel(this, QStringLiteral("FooterLabel"), footerFont);
-    footer->setStyleSheet(
-        QStringLiteral("color: %1; background: transparent;").arg(Theme::kTextMuted.name()));
+    setTextColour(footer, Theme::kTextMuted);
     footer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     footer->setGeometry(0, 420, 543, 20);
 

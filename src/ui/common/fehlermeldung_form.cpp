@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
 #include "ui/widgets/theme.h"
@@ -51,7 +52,7 @@ TFehlermeldungForm::TFehlermeldungForm(QWidget* parent) : TShapedForm(parent) {
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("Fehlermeldung"));
     m_text->setFont(Theme::bodyFont());
-    m_text->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    setTextColour(m_text, Theme::kText);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Messages carry names and file names: shown as they are, never as markup.
     m_text->setTextFormat(Qt::PlainText);

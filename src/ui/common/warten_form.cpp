@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/t_flat_progress_bar.h"
 #include "ui/widgets/theme.h"
 
@@ -20,7 +21,7 @@ TWartenForm::TWartenForm(QWidget* parent) : TShapedForm(parent) {
     FrageInfoLabel = new QLabel(this);
     FrageInfoLabel->setObjectName(QStringLiteral("FrageInfoLabel"));
     FrageInfoLabel->setFont(Theme::bodyFont());
-    FrageInfoLabel->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    setTextColour(FrageInfoLabel, Theme::kText);
     FrageInfoLabel->setGeometry(16, 8, 423, 18);
     FrageInfoLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
 

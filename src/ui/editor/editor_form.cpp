@@ -10,6 +10,7 @@
 #include "core/editor/question_editor.h"
 #include "core/questions/question_file.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/t_flat_check_box.h"
 #include "ui/widgets/t_flat_edit.h"
 #include "ui/widgets/t_flat_radio_button.h"
@@ -55,8 +56,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QF
     label->setGeometry(geometry);
     label->setTextFormat(Qt::PlainText);
     if (colour != Theme::kText) {
-        label->setStyleSheet(
-            QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+        setTextColour(label, colour);
     }
     return label;
 }

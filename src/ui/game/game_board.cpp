@@ -7,6 +7,7 @@
 #include "core/game/game_engine.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/game/board_layout.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/picture_on_show.h"
 #include "ui/widgets/select_all_edit.h"
@@ -24,7 +25,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QF
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    setTextColour(label, colour);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Names, questions and answers come from people and files: never markup.
     label->setTextFormat(Qt::PlainText);

@@ -5,6 +5,7 @@
 #include "core/game/game_engine.h"
 #include "ui/game/board_layout.h"
 #include "ui/game/game_board.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/accessible_names.h"
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/fit_text.h"
@@ -19,7 +20,7 @@ namespace trivanto {
 namespace {
 
 void setColour(QLabel* label, const QColor& colour) {
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    setTextColour(label, colour);
 }
 
 // A caption too long for one line is broken at the blank nearest its middle.

@@ -7,6 +7,7 @@
 
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/t_elided_label.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
@@ -44,7 +45,7 @@ TElidedLabel* makeText(QWidget* parent, const QString& name, const QFont& font,
     label->setObjectName(name);
     label->setFont(font);
     label->setAlignment(align | Qt::AlignVCenter);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    setTextColour(label, Theme::kText);
     return label;
 }
 
@@ -161,7 +162,7 @@ void TBestenlisteForm::buildRows() {
         row.email =
             makeText(this, QStringLiteral("eMailLabel") + n, Theme::captionFont(), Qt::AlignLeft);
         row.email->setGeometry(kEmailLeft, top, kEmailWidth, kRowHeight);
-        row.email->setStyleSheet(QStringLiteral("color: #b2bae2; background: transparent;"));
+        setTextColour(row.email, Theme::kTextMuted);
         row.flag = new QLabel(this);
         row.flag->setObjectName(QStringLiteral("FlaggeImage") + n);
         row.flag->setGeometry(kFlagLeft, top + (kRowHeight - artwork::kFlagSize.height()) / 2,

@@ -12,6 +12,7 @@
 
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/enter_key.h"
 #include "ui/widgets/picture_on_show.h"
 #include "ui/widgets/t_busy_indicator.h"
@@ -47,7 +48,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, bool wrap =
 
 QLabel* makeHeading(QWidget* parent, const char* name) {
     QLabel* label = makeLabel(parent, name, {0, 0, kPageWidth, 24}, false, Theme::questionFont());
-    label->setStyleSheet(QStringLiteral("color: #ffde82; background: transparent;"));
+    setTextColour(label, Theme::kGoldLight);
     return label;
 }
 
@@ -55,7 +56,7 @@ TElidedLabel* makeDataLabel(QWidget* parent, const QString& name, QRect geometry
     auto* label = new TElidedLabel(parent);
     label->setObjectName(name);
     label->setFont(Theme::bodyFont());
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    setTextColour(label, Theme::kText);
     label->setGeometry(geometry);
     return label;
 }
@@ -156,7 +157,6 @@ void TOnlinehighscoreForm::buildFrame() {
     m_pages->setObjectName(QStringLiteral("Seiten"));
     m_pages->setGeometry(kPageArea);
     m_pages->setAttribute(Qt::WA_NoSystemBackground);
-    m_pages->setStyleSheet(QStringLiteral("QStackedWidget { background: transparent; }"));
     for (UploadPage page : kPages) {
         auto* widget = new QWidget(m_pages);
         widget->setObjectName(pageName(page));
@@ -247,7 +247,7 @@ void TOnlinehighscoreForm::buildDone() {
         PlaceRow& row = m_places[std::size_t(k)];
         row.name = makeDataLabel(page, QStringLiteral("Name%1Label2").arg(n), {0, top, 150, 22});
         row.place = makeDataLabel(page, QStringLiteral("Platz%1Label").arg(n), {156, top, 232, 22});
-        row.place->setStyleSheet(QStringLiteral("color: #ffde82; background: transparent;"));
+        setTextColour(row.place, Theme::kGoldLight);
     }
     m_show = makeCheckBox(page, "AnzeigenCheckBox", {4, 240, kPageWidth - 4, 22});
     connect(m_show, &QAbstractButton::clicked, &m_model, &ScoreUpload::setShow);

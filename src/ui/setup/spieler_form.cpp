@@ -11,6 +11,7 @@
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/setup/warten_progress.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_flat_check_box.h"
@@ -62,7 +63,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QF
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    setTextColour(label, colour);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }

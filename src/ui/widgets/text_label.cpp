@@ -1,6 +1,7 @@
 #include "ui/widgets/text_label.h"
 
 #include <QLabel>
+#include <QPalette>
 
 namespace trivanto {
 
@@ -11,9 +12,19 @@ QLabel* makeTextLabel(QWidget* parent, const QString& name, QRect geometry, cons
     label->setGeometry(geometry);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    setTextColour(label, colour);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
+}
+
+void setTextColour(QWidget* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    if (palette.color(QPalette::WindowText) == colour && palette.color(QPalette::Text) == colour) {
+        return;
+    }
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    label->setPalette(palette);
 }
 
 }  // namespace trivanto

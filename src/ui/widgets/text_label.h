@@ -18,4 +18,9 @@ namespace trivanto {
 QLabel* makeTextLabel(QWidget* parent, const QString& name, QRect geometry, const QFont& font,
                       const QColor& colour = Theme::kText);
 
+// Gives a label its text colour through its palette. A style sheet of its own would do the same
+// but gives every label its own copy of the style's rules: hundreds of kilobytes at the start
+// and a new polish on every change of colour.
+void setTextColour(QWidget* label, const QColor& colour);
+
 }  // namespace trivanto

@@ -1,3 +1,4 @@
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/title_bar.h"
 
 #include <QLabel>
@@ -21,7 +22,7 @@ QLabel* makePictureLabel(QWidget* parent, const QString& name, const QFont& font
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    setTextColour(label, Theme::kText);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setTextFormat(Qt::PlainText);
     return label;
