@@ -8,9 +8,9 @@
 #include "core/app/help_viewer.h"
 #include "core/app/settings_store.h"
 #include "ui/common/window_text_applier.h"
-#include "ui/widgets/text_label.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/title_bar.h"
 

@@ -7,9 +7,9 @@
 #include <QScreen>
 
 #include "ui/common/window_text_applier.h"
-#include "ui/widgets/text_label.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/title_bar.h"
 

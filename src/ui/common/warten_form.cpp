@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "ui/widgets/text_label.h"
 #include "ui/widgets/t_flat_progress_bar.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 
 namespace trivanto {

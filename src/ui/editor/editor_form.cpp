@@ -10,11 +10,11 @@
 #include "core/editor/question_editor.h"
 #include "core/questions/question_file.h"
 #include "ui/common/window_text_applier.h"
-#include "ui/widgets/text_label.h"
 #include "ui/widgets/t_flat_check_box.h"
 #include "ui/widgets/t_flat_edit.h"
 #include "ui/widgets/t_flat_radio_button.h"
 #include "ui/widgets/t_picture_button.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/title_bar.h"
 

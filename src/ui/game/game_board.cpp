@@ -7,12 +7,12 @@
 #include "core/game/game_engine.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/game/board_layout.h"
-#include "ui/widgets/text_label.h"
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/picture_on_show.h"
 #include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_dot_matrix_label.h"
 #include "ui/widgets/t_flat_button.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 
 namespace trivanto {

@@ -5,7 +5,6 @@
 #include "core/game/game_engine.h"
 #include "ui/game/board_layout.h"
 #include "ui/game/game_board.h"
-#include "ui/widgets/text_label.h"
 #include "ui/widgets/accessible_names.h"
 #include "ui/widgets/artwork.h"
 #include "ui/widgets/fit_text.h"
@@ -13,6 +12,7 @@
 #include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_dot_matrix_label.h"
 #include "ui/widgets/t_flat_button.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 
 namespace trivanto {

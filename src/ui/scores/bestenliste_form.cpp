@@ -7,10 +7,10 @@
 
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
-#include "ui/widgets/text_label.h"
 #include "ui/widgets/t_elided_label.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/title_bar.h"
 

@@ -12,7 +12,6 @@
 
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
-#include "ui/widgets/text_label.h"
 #include "ui/widgets/enter_key.h"
 #include "ui/widgets/picture_on_show.h"
 #include "ui/widgets/t_busy_indicator.h"
@@ -21,6 +20,7 @@
 #include "ui/widgets/t_flat_check_box.h"
 #include "ui/widgets/t_flat_edit.h"
 #include "ui/widgets/t_picture_button.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/title_bar.h"
 

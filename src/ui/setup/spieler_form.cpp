@@ -11,12 +11,12 @@
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/setup/warten_progress.h"
-#include "ui/widgets/text_label.h"
 #include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_flat_check_box.h"
 #include "ui/widgets/t_flat_radio_button.h"
 #include "ui/widgets/t_picture_button.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/title_bar.h"
 

@@ -1,5 +1,5 @@
-#include "ui/widgets/text_label.h"
 #include "ui/widgets/title_bar.h"
+#include "ui/widgets/text_label.h"
 
 #include <QLabel>
 
