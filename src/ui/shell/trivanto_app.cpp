@@ -55,6 +55,7 @@
 #include "ui/shell/main_game.h"
 #include "ui/shell/sprachform.h"
 #include "ui/update/onlineupdate_form.h"
+#include "ui/widgets/polish_on_show.h"
 
 namespace trivanto {
 
@@ -188,9 +189,12 @@ bool TrivantoApp::start() {
         return end(1);
     }
 
-    createServices();   // the main window's creation prepares the settings
-    createWindows();    // 7
-    applyLanguage();    // 8
+    createServices();  // the main window's creation prepares the settings
+    createWindows();   // 7
+    applyLanguage();   // 8
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        polishWhenShown(window);  // each window when it is first shown
+    }
     checkConnection();  // 9
 
     // 10: 256 colours is a warning only.
