@@ -189,12 +189,10 @@ bool TrivantoApp::start() {
         return end(1);
     }
 
-    createServices();  // the main window's creation prepares the settings
-    createWindows();   // 7
-    applyLanguage();   // 8
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        polishWhenShown(window);  // each window when it is first shown
-    }
+    createServices();   // the main window's creation prepares the settings
+    createWindows();    // 7
+    applyLanguage();    // 8
+    polishWhenShown();  // each window that is not on screen yet
     checkConnection();  // 9
 
     // 10: 256 colours is a warning only.

@@ -2,19 +2,12 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QWidget>
 
 namespace trivanto {
 
-void polishWhenShown(QWidget* window) {
-    if (window == nullptr || window->isVisible()) {
-        return;
-    }
-    QCoreApplication::removePostedEvents(window, QEvent::PolishRequest);
-    const auto controls = window->findChildren<QWidget*>();
-    for (QWidget* control : controls) {
-        QCoreApplication::removePostedEvents(control, QEvent::PolishRequest);
-    }
+void polishWhenShown() {
+    // Windows already on screen were polished as they showed.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
 }
 
 }  // namespace trivanto
