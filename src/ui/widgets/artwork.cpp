@@ -196,7 +196,7 @@ public:
     QString key() const override { return QStringLiteral("TrivantoProgramIcon"); }
 
 private:
-    static constexpr int kIconSizes[] = {16, 32, 48, 256};
+    static constexpr int kIconSizes[] = {16, 24, 32, 48, 64};
     static constexpr int kLargest = 512;
 };
 

@@ -1,3 +1,6 @@
+#include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -20,14 +23,50 @@ struct Frame {
     double unit() const { return std::min(box.width(), box.height()); }
 };
 
-void drawText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour,
-              double scale = 1.0) {
+// The letters of the pictures are outlines of one large font, scaled to each picture. Drawn as
+// text, every size would load a font of its own, and the pictures come in many sizes: the
+// program icon alone in five. The outlines are placed as centred text would be.
+constexpr int kOutlinePixels = 100;
+
+struct Outline {
+    QPainterPath path;
+    double advance = 0;
+    double ascent = 0;
+    double height = 0;
+};
+
+const Outline& outlineOf(const QString& text) {
+    static QHash<QString, Outline> outlines;
+    auto found = outlines.constFind(text);
+    if (found != outlines.constEnd()) {
+        return *found;
+    }
     QFont font(Theme::kFontFamily);
     font.setBold(true);
-    font.setPixelSize(std::max(6, static_cast<int>(std::lround(box.height() * scale))));
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(box, Qt::AlignCenter, text);
+    font.setPixelSize(kOutlinePixels);
+    const QFontMetricsF metrics(font);
+    Outline outline;
+    outline.path.addText(0, 0, font, text);
+    outline.advance = metrics.horizontalAdvance(text);
+    outline.ascent = metrics.ascent();
+    outline.height = metrics.ascent() + metrics.descent();
+    return *outlines.insert(text, outline);
+}
+
+void drawText(QPainter& p, const QRectF& box, const QString& text, const QColor& colour,
+              double scale = 1.0) {
+    const int pixels = std::max(6, static_cast<int>(std::lround(box.height() * scale)));
+    const Outline& outline = outlineOf(text);
+    const double k = double(pixels) / kOutlinePixels;
+    const QPointF baseline(box.center().x() - outline.advance * k / 2,
+                           box.center().y() - outline.height * k / 2 + outline.ascent * k);
+    p.save();
+    p.translate(baseline);
+    p.scale(k, k);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPath(outline.path);
+    p.restore();
 }
 
 QPainterPath starPath(const QPointF& centre, double outer, double inner) {
