@@ -16,6 +16,7 @@
 #include "core/app/memory_settings_store.h"
 #include "core/common/file_path.h"
 #include "core/setup/new_game_setup.h"
+#include "support/finish_game_start.h"
 #include "support/manual_clock.h"
 #include "support/recording_help_viewer.h"
 #include "support/recording_message_dialog.h"
@@ -85,10 +86,7 @@ protected:
     }
 
     // Runs a game start that "OK" began, on the clock, to its end.
-    void finishStart() {
-        while (app->setup()->building() && clock.advanceToNextTimer()) {
-        }
-    }
+    void finishStart() { finishGameStart(*app->setup(), clock); }
 
     // "New Game" with the first player alone, every category ticked and the shortest game (ten
     // questions): the draws take the pool in order and put the one joker on `jokerSlot`.

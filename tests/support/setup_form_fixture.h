@@ -12,6 +12,7 @@
 #include "core/setup/new_game_setup.h"
 #include "support/category_files.h"
 #include "support/fake_services.h"
+#include "support/finish_game_start.h"
 #include "ui/common/warten_form.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/setup/spieler_form.h"
@@ -60,10 +61,7 @@ protected:
     QString label(const QString& name) { return control<QLabel>(name)->text(); }
 
     // Runs a game start that "OK" began, on the clock, to its end.
-    void finishStart() {
-        while (setup->building() && clock.advanceToNextTimer()) {
-        }
-    }
+    void finishStart() { finishGameStart(*setup, clock); }
 
     QTemporaryDir tmp;
     FakeServices fakes{tmp.filePath(QStringLiteral("prog")), tmp.filePath(QStringLiteral("win"))};

@@ -10,6 +10,7 @@
 #include "core/game/sound_cues.h"
 #include "core/lang/message_catalogue.h"
 #include "core/lang/message_shapes.h"
+#include "core/questions/question_file.h"
 #include "core/setup/question_pool.h"
 
 namespace trivanto {
@@ -118,11 +119,18 @@ void NewGameSetup::poolBuilt(PoolBuildResult built) {
         fail(Msg::MsgPoolTooFewDistinct);
         return;
     }
-    // Saved games take their questions from this file.
-    const Status written =
-        WriteQuestionFile(filePath(m_services.paths.windowsFolder, QStringLiteral("game.log")),
-                          gameQuestionList(*drawn));
+    // Saved games take their questions from this file. Its write waits for the disk, longer
+    // than a frame when the disk is busy, so a worker writes it while the waiting window stays
+    // live; the game begins when the event loop hears that it is written.
+    m_drawn = std::move(*drawn);
+    m_gameListJob.start(filePath(m_services.paths.windowsFolder, QStringLiteral("game.log")),
+                        questionFileToBytes(gameQuestionList(*m_drawn)),
+                        [this](const Status& written) { gameListWritten(written); });
+}
+
+void NewGameSetup::gameListWritten(const Status& written) {
     if (!written.ok()) {
+        m_drawn.reset();
         fail(Msg::MsgGameListUnwritable, written.error());
         return;
     }
@@ -131,7 +139,9 @@ void NewGameSetup::poolBuilt(PoolBuildResult built) {
         m_progress->end(true);
     }
     m_building = false;
-    const bool started = m_engine.NeuesSpiel(m_players.gameData(m_perPlayer), std::move(*drawn));
+    GameQuestions drawn = std::move(*m_drawn);
+    m_drawn.reset();
+    const bool started = m_engine.NeuesSpiel(m_players.gameData(m_perPlayer), std::move(drawn));
     emit finished(started);
 }
 

@@ -3,8 +3,10 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "core/app/services.h"
+#include "core/common/file_write_job.h"
 #include "core/lang/message_catalogue.h"
 #include "core/setup/category_selection.h"
 #include "core/setup/player_setup.h"
@@ -50,6 +52,10 @@ public:
     // The plain-text copy of the last pool is written after the game has begun; this
     // finishes it now.
     void waitForPoolFile() { m_pool.waitForPoolFile(); }
+    // After the last category the game waits for "game.log", written on a worker; this
+    // finishes that write now and goes on as the event loop would (tests).
+    void waitForGameList() { m_gameListJob.wait(); }
+    bool writingGameList() const { return m_gameListJob.running(); }
 
 signals:
     // The game start has ended: `started` when the game runs, else after its message (the
@@ -59,6 +65,7 @@ signals:
 private:
     void rebuildGameLengths();
     void poolBuilt(PoolBuildResult built);
+    void gameListWritten(const Status& written);
     // A catalogue notice in its dialog shape, with what the situation adds.
     void notice(Msg key, const QString& appended = {});
     void fail(Msg key, const QString& appended = {});
@@ -68,6 +75,9 @@ private:
     PlayerSetup m_players;
     CategorySelection m_categories;
     QuestionPoolBuilder m_pool;
+    // The drawn questions wait here while "game.log" is written.
+    std::optional<GameQuestions> m_drawn;
+    FileWriteJob m_gameListJob;
     QStringList m_gameLengths;
     SetupProgress* m_progress = nullptr;
     int m_perPlayer = 0;

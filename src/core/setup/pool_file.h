@@ -34,25 +34,4 @@ private:
 // Writes `bytes` to `path` through QSaveFile; the failure names the file and the reason.
 Status writePoolFileBytes(const QString& path, const QByteArray& bytes);
 
-// Writes the pool file on a worker thread: the disk's flush takes longer than a frame, and
-// nothing in the game waits for the copy. The outcome is reported on the thread that started
-// the job, from its event loop; wait() (and the destructor) finish a running write at once.
-class PoolFileJob final {
-public:
-    PoolFileJob();
-    ~PoolFileJob();
-    PoolFileJob(const PoolFileJob&) = delete;
-    PoolFileJob& operator=(const PoolFileJob&) = delete;
-
-    // A job still running is finished first.
-    void start(QString path, QByteArray bytes, std::function<void(Status)> done);
-    bool running() const;
-    // Blocks until the running write has ended and reports its outcome now.
-    void wait();
-
-private:
-    struct Shared;
-    std::shared_ptr<Shared> m_shared;
-};
-
 }  // namespace trivanto

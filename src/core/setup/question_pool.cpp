@@ -208,8 +208,8 @@ void QuestionPoolBuilder::finish() {
     if (!ok || m_running) {
         return;
     }
-    // Nothing reads the copy back: it is written once the game runs, and a failed write is
-    // told while the game goes on.
+    // Nothing reads the copy back: it is written after the draw, beside the game's start, and
+    // a failed write is told without stopping the game.
     m_poolFileJob.start(m_poolFile, std::move(poolText), [this](const Status& written) {
         if (!written.ok() && m_poolFileFailed) {
             m_poolFileFailed(written.error());

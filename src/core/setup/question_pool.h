@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/common/file_write_job.h"
 #include "core/common/result.h"
 #include "core/game/game_types.h"
 #include "core/questions/question_file.h"
@@ -79,7 +80,7 @@ struct PoolBuildResult {
 // that moment), one category per step with a 10 ms pause before each, so the waiting window
 // shows every category. The steps run on the clock's timers: start() returns at once and `done`
 // runs from the last step. Then the plain-text copy `poolFile` (PoolFileText) replaces an older
-// one, written on a worker thread after `done` has started the game; a failed write is told to
+// one, written on a worker thread once `done` has returned; a failed write is told to
 // `poolFileFailed`.
 class QuestionPoolBuilder final {
 public:
@@ -110,7 +111,7 @@ private:
     std::function<void(QString)> m_poolFileFailed;
     PoolBuildResult m_result;
     PoolFileText m_poolText;
-    PoolFileJob m_poolFileJob;
+    FileWriteJob m_poolFileJob;
     std::size_t m_next = 0;
     int m_position = 0;
     bool m_running = false;

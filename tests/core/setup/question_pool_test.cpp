@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <algorithm>
 #include <iterator>
@@ -8,6 +10,7 @@
 #include "core/setup/new_game_setup.h"
 #include "core/setup/question_pool.h"
 #include "core/update/ini_document.h"
+#include "support/finish_game_start.h"
 #include "support/game_fixture.h"
 
 namespace trivanto {
@@ -48,8 +51,7 @@ protected:
         if (begun) {
             EXPECT_TRUE(setup->building());
             EXPECT_FALSE(started.has_value());  // nothing is read inside the click
-            while (setup->building() && clock.advanceToNextTimer()) {
-            }
+            finishGameStart(*setup, clock);
         }
         QObject::disconnect(connection);
         if (!begun) {
@@ -175,6 +177,31 @@ TEST_F(Pool, ChecksComeInOrderAndRefuseWithoutStarting) {
     EXPECT_TRUE(progress.events.isEmpty());
     EXPECT_FALSE(settings.contains(QStringLiteral("Players/Counter")) &&
                  settings.intValue(QStringLiteral("Players/Counter")) == 2);
+}
+
+// The last step hands "game.log" to a worker: the disk's flush never holds the window still,
+// and the game begins only once the list is written, from the event loop.
+TEST_F(Pool, TheGameBeginsFromTheLoopOnceItsQuestionListIsWritten) {
+    writeCategory(QStringLiteral("A"), 4);
+    setup->activate();
+    setup->setPlayerCount(1);
+    setup->categories().tickAll(1);
+    random.push({1, 1, 1, 1, 1, 1});
+    std::optional<bool> started;
+    QObject::connect(setup.get(), &NewGameSetup::finished, [&](bool result) { started = result; });
+    ASSERT_TRUE(setup->startGame(QStringLiteral("4"), &progress));
+    while (clock.advanceToNextTimer()) {
+    }
+    EXPECT_TRUE(setup->building());
+    EXPECT_FALSE(started.has_value());
+    EXPECT_FALSE(setup->startGame(QStringLiteral("4"), &progress));  // no second start meanwhile
+    while (!started) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    EXPECT_TRUE(*started);
+    EXPECT_FALSE(setup->building());
+    EXPECT_EQ(engine->questions().size(), 4u);
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("game.log"))).isFile());
 }
 
 TEST_F(Pool, StartWritesPoolFileAndGameList) {
