@@ -47,8 +47,6 @@ inline constexpr EditorMessage kCategoryWriteFailed{Msg::MsgCategoryWriteFailed,
 // Lists the problems line by line, so it is wider.
 inline constexpr EditorMessage kImportProblems{Msg::MsgImportProblems, DialogMode::Notice, 377,
                                                true};
-inline constexpr EditorMessage kCategoryNotInProgramFolder{Msg::MsgCategoryNotInProgramFolder,
-                                                           DialogMode::Notice, kOwnWidth, true};
 inline constexpr EditorMessage kExportFailed{Msg::MsgExportFailed, DialogMode::Notice, kOwnWidth,
                                              true};
 }  // namespace editor_messages

@@ -225,8 +225,6 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgSavedGameDamaged,
      u"This file is no saved Trivanto game, or it is damaged. It was not opened, and the game "
      u"stays as it was: "},
-    {Msg::MsgCategoryNotInProgramFolder,
-     u"Trivanto plays the categories of its program folder only, so it does not open this one: "},
     {Msg::MsgCategoryFileFilter, u"Trivanto categories (*.trv)"},
     {Msg::MsgSourceFileFilter, u"Category sources (*.json *.csv)"},
     {Msg::MsgEditorImportCaption, u"Import"},

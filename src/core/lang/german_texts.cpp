@@ -237,8 +237,6 @@ constexpr CatalogueEntry kEntries[] = {
     {Msg::MsgSavedGameDamaged,
      u"Diese Datei ist kein gespeichertes Trivanto-Spiel oder sie ist beschädigt. Sie wurde "
      u"nicht geöffnet, und das Spiel bleibt, wie es war: "},
-    {Msg::MsgCategoryNotInProgramFolder,
-     u"Trivanto spielt nur die Rubriken seines Programmordners und öffnet diese deshalb nicht: "},
     {Msg::MsgCategoryFileFilter, u"Trivanto-Rubriken (*.trv)"},
     {Msg::MsgSourceFileFilter, u"Rubrikquellen (*.json *.csv)"},
     {Msg::MsgEditorImportCaption, u"Import"},

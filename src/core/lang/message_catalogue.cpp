@@ -151,7 +151,6 @@ constexpr const char* kKeyNames[] = {
     "MsgSavedGameUnwritable",
     "MsgSavedGameUnreadable",
     "MsgSavedGameDamaged",
-    "MsgCategoryNotInProgramFolder",
     "MsgCategoryFileFilter",
     "MsgSourceFileFilter",
     "MsgEditorImportCaption",

@@ -149,7 +149,6 @@ enum class Msg {
     MsgSavedGameUnwritable,
     MsgSavedGameUnreadable,
     MsgSavedGameDamaged,
-    MsgCategoryNotInProgramFolder,
     MsgCategoryFileFilter,
     MsgSourceFileFilter,
     MsgEditorImportCaption,

@@ -29,8 +29,7 @@ struct EditorFormHooks {
     std::function<std::optional<QString>()> askNewCategory;   // the confirmed title
     std::function<std::optional<QString>()> askOpenCategory;  // the chosen "Title.trv"
     std::function<void()> showSearch;
-    std::function<void()> showInfo;     // Button1
-    std::function<void()> notFinished;  // a window that is not there yet
+    std::function<void()> showInfo;  // Button1
 };
 
 // The question editor's window: the toolbar, one question with its four answers, the right
@@ -82,9 +81,6 @@ private:
     void HilfeButtonClick();
     void PruefungenListeDoubleClick(QListWidgetItem* item);
     void focusQuestion();
-
-    std::optional<QString> newCategoryByFileDialog();
-    std::optional<QString> openCategoryByFileDialog();
 
     Services m_services;
     QuestionEditor& m_editor;

@@ -13,8 +13,6 @@
 #include "core/editor/new_category_dialog.h"
 #include "core/editor/question_editor.h"
 #include "core/lang/message_catalogue.h"
-#include "core/lang/window_texts.h"
-#include "core/questions/category_title.h"
 #include "ui/editor/editor_form.h"
 #include "ui/widgets/t_flat_check_box.h"
 #include "ui/widgets/t_flat_edit.h"
@@ -40,16 +38,6 @@ void setRightAnswer(TFlatRadioButton* button, bool ticked) {
     button->setAutoExclusive(false);
     button->setChecked(ticked);
     button->setAutoExclusive(true);
-}
-
-// The text of a window of the language table, for the file dialogs that stand in for it.
-QString windowTextOf(const QString& windowClass, const char* objectName, Language language) {
-    for (const WindowText& text : resolvedWindowTexts(windowClass, language)) {
-        if (text.objectName == QLatin1String(objectName) && text.kind == WindowTextKind::Caption) {
-            return text.text;
-        }
-    }
-    return {};
 }
 
 }  // namespace
@@ -178,57 +166,23 @@ void TEditorForm::PruefungenListeDoubleClick(QListWidgetItem* item) {
 }
 
 void TEditorForm::NeueDateiButtonClick() {
-    const std::optional<QString> title =
-        m_hooks.askNewCategory ? m_hooks.askNewCategory() : newCategoryByFileDialog();
+    if (!m_hooks.askNewCategory) {
+        return;
+    }
+    const std::optional<QString> title = m_hooks.askNewCategory();
     if (title && m_editor.newCategory(*title)) {
         focusQuestion();
     }
 }
 
 void TEditorForm::OeffnenButtonClick() {
-    const std::optional<QString> fileName =
-        m_hooks.askOpenCategory ? m_hooks.askOpenCategory() : openCategoryByFileDialog();
+    if (!m_hooks.askOpenCategory) {
+        return;
+    }
+    const std::optional<QString> fileName = m_hooks.askOpenCategory();
     if (fileName && m_editor.openCategory(*fileName)) {
         focusQuestion();
     }
-}
-
-std::optional<QString> TEditorForm::newCategoryByFileDialog() {
-    const Language language = m_services.catalogue.language();
-    const QString chosen = m_services.files.saveFile(
-        {windowTextOf(QStringLiteral("TNeueFragendateiForm"), "NeueFragendateiLabel", language),
-         m_services.paths.progDir, m_services.catalogue.text(Msg::MsgCategoryFileFilter),
-         QStringLiteral("trv")});
-    if (chosen.isEmpty()) {
-        return std::nullopt;
-    }
-    // The category is always made in the program folder, under the name chosen.
-    NewCategoryDialog dialog(m_services.dialog, m_services.catalogue, m_services.paths.progDir);
-    dialog.FormActivate();
-    if (dialog.confirm(categoryTitleOfFileName(QFileInfo(chosen).fileName())) !=
-        NewCategoryDialog::Outcome::Confirmed) {
-        return std::nullopt;
-    }
-    return dialog.title();
-}
-
-std::optional<QString> TEditorForm::openCategoryByFileDialog() {
-    const Language language = m_services.catalogue.language();
-    const QString chosen = m_services.files.openFile(
-        {windowTextOf(QStringLiteral("TFragendateiOeffnenForm"), "NeueFragendateiLabel", language),
-         m_services.paths.progDir, m_services.catalogue.text(Msg::MsgCategoryFileFilter),
-         QStringLiteral("trv")});
-    if (chosen.isEmpty()) {
-        return std::nullopt;
-    }
-    const QFileInfo file(chosen);
-    // The game plays the categories of its program folder only.
-    if (file.absoluteDir() != QDir(m_services.paths.progDir)) {
-        showEditorMessage(m_services.dialog, m_services.catalogue,
-                          editor_messages::kCategoryNotInProgramFolder, file.fileName());
-        return std::nullopt;
-    }
-    return file.fileName();
 }
 
 void TEditorForm::ImportierenButtonClick() {
@@ -270,8 +224,6 @@ void TEditorForm::SuchenButtonClick() {
     }
     if (m_hooks.showSearch) {
         m_hooks.showSearch();
-    } else if (m_hooks.notFinished) {
-        m_hooks.notFinished();
     }
 }
 

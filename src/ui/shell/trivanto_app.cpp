@@ -336,7 +336,6 @@ void TrivantoApp::createWindows() {
     actions.confirmQuit = [this] { return !m_editor->isVisible() || m_editor->Schliessen(); };
     EditorFormHooks editorHooks;
     editorHooks.showInfo = [this] { m_info->showModal(); };
-    editorHooks.notFinished = [this] { m_main->NochNichtFertig(); };
     editorHooks.askNewCategory = [this] { return m_neueFragendatei->askTitle(); };
     editorHooks.askOpenCategory = [this] { return m_fragendateiOeffnen->chooseCategory(); };
     editorHooks.showSearch = [this] { m_suchen->open(); };

@@ -369,46 +369,5 @@ TEST_F(EditorForm, HelpInfoAndSearchReachTheirWindows) {
     EXPECT_FALSE(form->isVisible());
 }
 
-// Until the editor's own dialogs are there, the system's file dialogs stand in for them.
-class EditorFormWithoutDialogs : public EditorForm {
-protected:
-    void SetUp() override {
-        EditorForm::SetUp();
-        EditorFormHooks hooks;
-        hooks.notFinished = [this] { ++notFinished; };
-        form->setHooks(std::move(hooks));
-    }
-    int notFinished = 0;
-};
-
-TEST_F(EditorFormWithoutDialogs, FileDialogsCreateAndOpenCategories) {
-    files.push(QDir(prog()).filePath(QStringLiteral("Birds.trv")));
-    click("NeueDateiButton");
-    EXPECT_EQ(label("FormcaptionLabel"), QStringLiteral("Editor - [Birds]"));
-    EXPECT_EQ(files.requests().back().folder, prog());
-
-    writeCategory(QStringLiteral("Fish"), numbered(3));
-    files.push(path(QStringLiteral("Fish")));
-    click("OeffnenButton");
-    EXPECT_EQ(label("FormcaptionLabel"), QStringLiteral("Editor - [Fish]"));
-    EXPECT_EQ(label("DatensatzLabel"), QStringLiteral("Question 1/3"));
-
-    // A category elsewhere is not the game's: it is named and nothing changes.
-    files.push(outside(QStringLiteral("Elsewhere.trv")));
-    click("OeffnenButton");
-    expectMessage(messages::kCategoryNotInProgramFolder, QStringLiteral("Elsewhere.trv"));
-    EXPECT_EQ(label("FormcaptionLabel"), QStringLiteral("Editor - [Fish]"));
-
-    // A title the rules refuse.
-    dialog.clear();
-    files.push(QDir(prog()).filePath(QStringLiteral("a*b.trv")));
-    click("NeueDateiButton");
-    expectMessage(messages::kCategoryTitleChars);
-    EXPECT_EQ(label("FormcaptionLabel"), QStringLiteral("Editor - [Fish]"));
-
-    click("SuchenButton");
-    EXPECT_EQ(notFinished, 1);
-}
-
 }  // namespace
 }  // namespace trivanto
