@@ -16,6 +16,7 @@
 #include "core/app/memory_settings_store.h"
 #include "core/common/file_path.h"
 #include "core/setup/new_game_setup.h"
+#include "support/find_control.h"
 #include "support/finish_game_start.h"
 #include "support/manual_clock.h"
 #include "support/recording_help_viewer.h"
@@ -80,9 +81,7 @@ protected:
 
     template <typename T = QWidget>
     T* control(QWidget* window, const char* name) {
-        T* found = window->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return findControl<T>(window, QLatin1String(name));
     }
 
     // Runs a game start that "OK" began, on the clock, to its end.

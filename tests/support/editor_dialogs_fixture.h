@@ -14,6 +14,8 @@
 #include "core/questions/category_source.h"
 #include "core/questions/question_file.h"
 #include "support/fake_services.h"
+#include "support/find_control.h"
+#include "support/plain_questions.h"
 #include "ui/common/window_text_applier.h"
 
 namespace trivanto {
@@ -39,12 +41,7 @@ public:
         return q;
     }
     static PlainQuestion estimation(const QString& question, const QString& value) {
-        PlainQuestion q;
-        q.kind = QuestionKind::Estimation;
-        q.question = question;
-        q.answers = {value, QStringLiteral("ife"), QStringLiteral("ife"), QStringLiteral("ife")};
-        q.correct = QStringLiteral("1");
-        return q;
+        return estimationQuestion(question, value);
     }
     // "<title> 1" ... "<title> n", each with its own four answers.
     static std::vector<PlainQuestion> numbered(const QString& title, int count) {
@@ -77,9 +74,7 @@ protected:
 
     template <typename T = QWidget>
     static T* control(QWidget* form, const char* name) {
-        T* found = form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return findControl<T>(form, QLatin1String(name));
     }
     static void click(QWidget* form, const char* name) {
         auto* button = control<QAbstractButton>(form, name);

@@ -21,6 +21,7 @@
 #include "core/questions/category_source.h"
 #include "core/questions/question_file.h"
 #include "support/fake_services.h"
+#include "support/find_control.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/editor/editor_form.h"
 
@@ -78,9 +79,7 @@ protected:
 
     template <typename T = QWidget>
     T* control(const QString& name) {
-        T* found = form->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return findControl<T>(form.get(), name);
     }
     template <typename T = QWidget>
     T* control(const char* name) {

@@ -12,6 +12,7 @@
 #include "core/setup/new_game_setup.h"
 #include "support/category_files.h"
 #include "support/fake_services.h"
+#include "support/find_control.h"
 #include "support/finish_game_start.h"
 #include "ui/common/warten_form.h"
 #include "ui/common/window_text_applier.h"
@@ -50,9 +51,7 @@ protected:
 
     template <typename T = QWidget>
     T* control(const QString& name) {
-        T* found = form->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return findControl<T>(form.get(), name);
     }
     template <typename T = QWidget>
     T* control(const char* name) {

@@ -13,6 +13,7 @@
 #include "core/lang/window_texts.h"
 #include "support/fake_online_services.h"
 #include "support/fake_services.h"
+#include "support/find_control.h"
 #include "support/keyboard_keys.h"
 #include "support/scripted_file_fetcher.h"
 #include "ui/common/window_text_applier.h"
@@ -58,9 +59,7 @@ protected:
 
     template <typename T = QWidget>
     T* control(const char* name) const {
-        T* found = form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return findControl<T>(form.get(), QLatin1String(name));
     }
     QAbstractButton* button(const char* name) const { return control<QAbstractButton>(name); }
     QString label(const char* name) const { return control<QLabel>(name)->text(); }

@@ -14,6 +14,7 @@
 #include "core/questions/category_source.h"
 #include "core/questions/question_file.h"
 #include "support/manual_clock.h"
+#include "support/plain_questions.h"
 #include "support/recording_message_dialog.h"
 
 namespace trivanto::editortest {
@@ -28,12 +29,7 @@ inline PlainQuestion mc(const QString& question, int correct = 1) {
 }
 
 inline PlainQuestion estimation(const QString& question, const QString& value) {
-    PlainQuestion q;
-    q.kind = QuestionKind::Estimation;
-    q.question = question;
-    q.answers = {value, QStringLiteral("ife"), QStringLiteral("ife"), QStringLiteral("ife")};
-    q.correct = QStringLiteral("1");
-    return q;
+    return estimationQuestion(question, value);
 }
 
 // "Q1" ... "Qn", multiple choice with the right answer going round 1 to 4.
