@@ -72,11 +72,6 @@ void FileWriteJob::start(QString path, QByteArray bytes, std::function<void(Stat
     });
 }
 
-bool FileWriteJob::written() const {
-    const std::lock_guard lock(m_shared->mutex);
-    return m_shared->outcome.has_value();
-}
-
 bool FileWriteJob::running() const {
     const std::lock_guard lock(m_shared->mutex);
     return m_shared->done != nullptr;

@@ -22,8 +22,6 @@ public:
 
     // A job still running is finished first.
     void start(QString path, QByteArray bytes, std::function<void(Status)> done);
-    // The worker has ended (its outcome may not have been reported yet).
-    bool written() const;
     // Started and not reported yet.
     bool running() const;
     // Blocks until the running write has ended and reports its outcome now.

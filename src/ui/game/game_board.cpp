@@ -19,21 +19,8 @@ namespace trivanto {
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QFont& font,
-                  const QColor& colour = Theme::kText) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    setTextColour(label, colour);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Names, questions and answers come from people and files: never markup.
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 QLabel* makeImage(QWidget* parent, const QString& name, QRect geometry, const QPixmap& picture) {
-    auto* image = makeLabel(parent, name, geometry, Theme::bodyFont());
+    auto* image = makeTextLabel(parent, name, geometry, Theme::bodyFont());
     image->setPixmap(picture);
     image->setScaledContents(true);
     return image;
@@ -79,11 +66,11 @@ void TGameBoard::buildSeats() {
         const auto at = [left](QRect part) { return part.translated(left, kSeatTop); };
         seat.picture = makeImage(this, QStringLiteral("ImageSpieler%1").arg(n), at(kSeatPicture),
                                  artwork::placeholderPicture());
-        seat.name = makeLabel(this, QStringLiteral("LabelSpieler%1").arg(n), at(kSeatName),
-                              Theme::boldBodyFont());
+        seat.name = makeTextLabel(this, QStringLiteral("LabelSpieler%1").arg(n), at(kSeatName),
+                                  Theme::boldBodyFont());
         seat.name->setAlignment(Qt::AlignCenter);
-        seat.caption = makeLabel(this, QStringLiteral("GuthabenLabel%1").arg(n), at(kSeatCaption),
-                                 Theme::captionFont());
+        seat.caption = makeTextLabel(this, QStringLiteral("GuthabenLabel%1").arg(n),
+                                     at(kSeatCaption), Theme::captionFont());
         seat.caption->setAlignment(Qt::AlignCenter);
         seat.display = new TDotMatrixLabel(this);
         seat.display->setObjectName(QStringLiteral("LCD%1").arg(n));
@@ -105,11 +92,12 @@ void TGameBoard::buildPanels() {
     // Shift+Tab from the field would land on the panel and bounce back.
     m_betPanel->setFocusPolicy(Qt::ClickFocus);
     m_betPanel->installEventFilter(this);
-    m_currentPlayer = makeLabel(m_betPanel, QStringLiteral("AktuellerSpielerLabel"),
-                                {0, 6, kPanelArea.width(), 22}, Theme::titleFont(), Theme::kGold);
+    m_currentPlayer =
+        makeTextLabel(m_betPanel, QStringLiteral("AktuellerSpielerLabel"),
+                      {0, 6, kPanelArea.width(), 22}, Theme::titleFont(), Theme::kGold);
     m_currentPlayer->setAlignment(Qt::AlignCenter);
-    auto* prompt = makeLabel(m_betPanel, QStringLiteral("Label1"),
-                             {4, 34, kPanelArea.width() - 8, 44}, Theme::bodyFont());
+    auto* prompt = makeTextLabel(m_betPanel, QStringLiteral("Label1"),
+                                 {4, 34, kPanelArea.width() - 8, 44}, Theme::bodyFont());
     prompt->setWordWrap(true);
     prompt->setAlignment(Qt::AlignCenter);
     m_bet = new TSelectAllEdit(m_betPanel);
@@ -131,8 +119,8 @@ void TGameBoard::buildPanels() {
     connect(m_goOn, &QPushButton::clicked, this, [this] { m_engine.proceed(); });
 
     m_endPanel = makePanel(this, QStringLiteral("PanelOnlineupdate"), kPanelArea);
-    m_endText = makeLabel(m_endPanel, QStringLiteral("Label5"), {4, 6, kPanelArea.width() - 8, 150},
-                          Theme::bodyFont());
+    m_endText = makeTextLabel(m_endPanel, QStringLiteral("Label5"),
+                              {4, 6, kPanelArea.width() - 8, 150}, Theme::bodyFont());
     m_endText->setWordWrap(true);
     m_endText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_submitButton = makeButton(m_endPanel, QStringLiteral("OnlinehighscoreButton"),
@@ -158,9 +146,9 @@ void TGameBoard::buildPanels() {
 void TGameBoard::buildQuestionArea() {
     using namespace board_layout;
     m_question =
-        makeLabel(this, QStringLiteral("FrageLabel"), kQuestionLine, Theme::questionFont());
+        makeTextLabel(this, QStringLiteral("FrageLabel"), kQuestionLine, Theme::questionFont());
     m_question2 =
-        makeLabel(this, QStringLiteral("FrageLabel2"), kQuestionLine, Theme::questionFont());
+        makeTextLabel(this, QStringLiteral("FrageLabel2"), kQuestionLine, Theme::questionFont());
     for (QLabel* label : {m_question, m_question2}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
@@ -184,7 +172,7 @@ void TGameBoard::buildQuestionArea() {
     for (int n = 1; n <= kMaxPlayers; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         const int top = (n - 1) * kGuessRow;
-        m_guessLabels[i] = makeLabel(
+        m_guessLabels[i] = makeTextLabel(
             this, QStringLiteral("SchaetzungLabelSpieler%1").arg(n),
             {kGuessLabelLeft, kGuessTop + top, kGuessLabelWidth, kGuessRow}, Theme::boldBodyFont());
         m_guessLabels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -213,7 +201,7 @@ void TGameBoard::buildResults() {
         return image;
     };
     const auto text = [this](const char* name, QRect place, const QFont& font, const QColor& c) {
-        QLabel* label = makeLabel(this, QLatin1String(name), place, font, c);
+        QLabel* label = makeTextLabel(this, QLatin1String(name), place, font, c);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         return label;

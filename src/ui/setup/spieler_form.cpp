@@ -57,17 +57,6 @@ public:
     }
 };
 
-QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QFont& font,
-                  const QColor& colour = Theme::kText) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    setTextColour(label, colour);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
-}
-
 TPictureButton* makeArrow(QWidget* parent, const QString& name, artwork::ToolPicture picture,
                           QPoint at) {
     auto* button = new TPictureButton(parent);
@@ -119,7 +108,7 @@ TSpielerForm::TSpielerForm(const Services& services, NewGameSetup& setup, TWarte
 TSpielerForm::~TSpielerForm() = default;
 
 void TSpielerForm::buildTitle() {
-    makeLabel(this, QStringLiteral("Label2"), {16, 4, 400, 24}, Theme::titleFont());
+    makeTextLabel(this, QStringLiteral("Label2"), {16, 4, 400, 24}, Theme::titleFont());
     const int right = width() - 24;
     auto* info = makeTitleBarButton(this, QStringLiteral("ToolbarButton974"),
                                     artwork::SmallButton::Info, {right - 60, 6});
@@ -138,7 +127,8 @@ void TSpielerForm::buildTitle() {
 }
 
 void TSpielerForm::buildPlayers() {
-    makeLabel(this, QStringLiteral("Label1"), {kColumnLeft, 44, 150, 22}, Theme::boldBodyFont());
+    makeTextLabel(this, QStringLiteral("Label1"), {kColumnLeft, 44, 150, 22},
+                  Theme::boldBodyFont());
     for (int n = 1; n <= kMaxPlayers; ++n) {
         PlayerControls& p = m_players[static_cast<std::size_t>(n - 1)];
         p.count = new TFlatRadioButton(QString::number(n), this);
@@ -147,9 +137,9 @@ void TSpielerForm::buildPlayers() {
         connect(p.count, &QAbstractButton::clicked, this, [this, n] { FlatRadioButtonClick(n); });
 
         const int left = kColumnLeft + (n - 1) * kColumnStep;
-        p.image = makeLabel(this, QStringLiteral("Image%1").arg(n),
-                            QRect(QPoint(left + 16, kPictureTop), artwork::kPlayerPictureSize),
-                            Theme::bodyFont());
+        p.image = makeTextLabel(this, QStringLiteral("Image%1").arg(n),
+                                QRect(QPoint(left + 16, kPictureTop), artwork::kPlayerPictureSize),
+                                Theme::bodyFont());
         p.image->setScaledContents(true);
         const int row = kPictureTop + artwork::kPlayerPictureSize.height() + 6;
         p.previous = makeArrow(this, QStringLiteral("Button%1").arg(2 * n - 1),
@@ -188,8 +178,8 @@ void TSpielerForm::buildPlayers() {
 }
 
 void TSpielerForm::buildCategories() {
-    makeLabel(this, QStringLiteral("Label5"), {kColumnLeft, kCategoryTop, 380, 20},
-              Theme::boldBodyFont());
+    makeTextLabel(this, QStringLiteral("Label5"), {kColumnLeft, kCategoryTop, 380, 20},
+                  Theme::boldBodyFont());
     m_categories = new QListWidget(this);
     m_categories->setObjectName(QStringLiteral("Rubrikwahl"));
     m_categories->setGeometry(kColumnLeft, kListTop, kListWidth, kListHeight);
@@ -210,16 +200,16 @@ void TSpielerForm::buildCategories() {
     const int valueLeft = kRightLeft + kRightWidth - kValueWidth;
     const int labelWidth = kRightWidth - kValueWidth - 6;
     const int secondCount = kListTop + kCountHeight + 2;
-    makeLabel(this, QStringLiteral("Label3"), {kRightLeft, kListTop, labelWidth, kCountHeight},
-              Theme::bodyFont());
-    m_categoryCount = makeLabel(this, QStringLiteral("AnzRubLabel"),
-                                {valueLeft, kListTop, kValueWidth, kCountHeight},
-                                Theme::boldBodyFont(), Theme::kGold);
-    makeLabel(this, QStringLiteral("Label4"), {kRightLeft, secondCount, labelWidth, kCountHeight},
-              Theme::bodyFont());
-    m_questionCount = makeLabel(this, QStringLiteral("AnzFragLabel"),
-                                {valueLeft, secondCount, kValueWidth, kCountHeight},
-                                Theme::boldBodyFont(), Theme::kGold);
+    makeTextLabel(this, QStringLiteral("Label3"), {kRightLeft, kListTop, labelWidth, kCountHeight},
+                  Theme::bodyFont());
+    m_categoryCount = makeTextLabel(this, QStringLiteral("AnzRubLabel"),
+                                    {valueLeft, kListTop, kValueWidth, kCountHeight},
+                                    Theme::boldBodyFont(), Theme::kGold);
+    makeTextLabel(this, QStringLiteral("Label4"),
+                  {kRightLeft, secondCount, labelWidth, kCountHeight}, Theme::bodyFont());
+    m_questionCount = makeTextLabel(this, QStringLiteral("AnzFragLabel"),
+                                    {valueLeft, secondCount, kValueWidth, kCountHeight},
+                                    Theme::boldBodyFont(), Theme::kGold);
     for (QLabel* value : {m_categoryCount, m_questionCount}) {
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -240,9 +230,9 @@ void TSpielerForm::buildCategories() {
     });
 
     auto* lengthLabel =
-        makeLabel(this, QStringLiteral("Label6"),
-                  {kRightLeft, kLengthTop, kRightWidth - kLengthComboWidth - 8, kLengthHeight},
-                  Theme::bodyFont());
+        makeTextLabel(this, QStringLiteral("Label6"),
+                      {kRightLeft, kLengthTop, kRightWidth - kLengthComboWidth - 8, kLengthHeight},
+                      Theme::bodyFont());
     lengthLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_length = new QComboBox(this);
     m_length->setObjectName(QStringLiteral("MaxCombo"));
