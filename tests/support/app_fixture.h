@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <memory>
 
 #include "core/app/app_environment.h"
@@ -18,6 +19,7 @@
 #include "core/setup/new_game_setup.h"
 #include "support/find_control.h"
 #include "support/finish_game_start.h"
+#include "support/game_fixture.h"
 #include "support/manual_clock.h"
 #include "support/recording_help_viewer.h"
 #include "support/recording_message_dialog.h"
@@ -82,6 +84,22 @@ protected:
     template <typename T = QWidget>
     T* control(QWidget* window, const char* name) {
         return findControl<T>(window, QLatin1String(name));
+    }
+
+    // A game begun on the engine itself, without the setup window: `names` (empty for an empty
+    // seat), and multiple-choice questions `pattern` with %1 = 1, 2, ... for `perPlayer` turns
+    // each.
+    bool beginGame(std::array<QString, 4> names, int players, int perPlayer,
+                   const QString& pattern) {
+        std::vector<QuestionSlot> list;
+        for (int i = 1; i <= players * perPlayer; ++i) {
+            list.push_back(gametest::mcSlot(pattern.arg(i)));
+        }
+        NewGameData data;
+        data.PlayerCount = players;
+        data.QuestionsPerPlayer = perPlayer;
+        data.names = std::move(names);
+        return app->engine()->NeuesSpiel(data, std::move(list));
     }
 
     // Runs a game start that "OK" began, on the clock, to its end.

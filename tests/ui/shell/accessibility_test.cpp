@@ -49,15 +49,8 @@ protected:
     }
 
     void startGame() {
-        std::vector<QuestionSlot> list;
-        for (int i = 1; i <= 4; ++i) {
-            list.push_back(gametest::mcSlot(QStringLiteral("Which & why %1?").arg(i)));
-        }
-        NewGameData data;
-        data.PlayerCount = 2;
-        data.QuestionsPerPlayer = 2;
-        data.names = {QStringLiteral("Ann"), QStringLiteral("Bob"), {}, {}};
-        ASSERT_TRUE(app->engine()->NeuesSpiel(data, std::move(list)));
+        ASSERT_TRUE(beginGame({QStringLiteral("Ann"), QStringLiteral("Bob"), {}, {}}, 2, 2,
+                              QStringLiteral("Which & why %1?")));
     }
     void answer(int k) {
         ASSERT_TRUE(app->engine()->EinsatzPruefen(QStringLiteral("100")));

@@ -126,16 +126,9 @@ TEST_P(TextsFit, EveryCaptionOfEveryWindowFitsItsControl) {
                          qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     }
     EXPECT_EQ(overflowing(), "") << "at start";
-    std::vector<QuestionSlot> list;
-    for (int i = 1; i <= 4; ++i) {
-        list.push_back(gametest::mcSlot(QStringLiteral("Question %1").arg(i)));
-    }
-    NewGameData data;
-    data.PlayerCount = 4;
-    data.QuestionsPerPlayer = 1;
-    data.names = {QStringLiteral("MMMMMMMMMMMMMMM"), QStringLiteral("Bob"), QStringLiteral("Cy"),
-                  QStringLiteral("Di")};
-    ASSERT_TRUE(app->engine()->NeuesSpiel(data, std::move(list)));
+    ASSERT_TRUE(beginGame({QStringLiteral("MMMMMMMMMMMMMMM"), QStringLiteral("Bob"),
+                           QStringLiteral("Cy"), QStringLiteral("Di")},
+                          4, 1, QStringLiteral("Question %1")));
     EXPECT_EQ(overflowing(), "") << "betting";
     ASSERT_TRUE(app->engine()->EinsatzPruefen(QStringLiteral("100")));
     EXPECT_EQ(overflowing(), "") << "question";
