@@ -49,18 +49,6 @@ constexpr int kStatusTop = kWindowSize.height() - 36;
 constexpr int kChecksLeft = kColumnRight + 18;
 constexpr int kChecksWidth = kWindowSize.width() - kMargin - kChecksLeft;
 
-// A plain-text label on the window's picture, in white unless `colour` says otherwise.
-QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const QFont& font,
-                  const QColor& colour = Theme::kText) {
-    QLabel* label = makePictureLabel(parent, name, font);
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    if (colour != Theme::kText) {
-        setTextColour(label, colour);
-    }
-    return label;
-}
-
 TPictureButton* makeToolButton(QWidget* parent, const QString& name, artwork::ToolPicture picture,
                                QRect geometry) {
     auto* button = new TPictureButton(parent);
@@ -106,8 +94,8 @@ TEditorForm::~TEditorForm() = default;
 
 void TEditorForm::buildTitle() {
     const int right = width() - 24;
-    m_caption = makeLabel(this, QStringLiteral("FormcaptionLabel"),
-                          {kMargin, 5, right - 70 - kMargin, 26}, Theme::titleFont());
+    m_caption = makeTextLabel(this, QStringLiteral("FormcaptionLabel"),
+                              {kMargin, 5, right - 70 - kMargin, 26}, Theme::titleFont());
     auto* info = makeTitleBarButton(this, QStringLiteral("Button1"), artwork::SmallButton::Info,
                                     {right - 60, 8});
     auto* help = makeTitleBarButton(this, QStringLiteral("Button2"), artwork::SmallButton::Help,
@@ -185,8 +173,8 @@ void TEditorForm::buildToolbar() {
 
 void TEditorForm::buildFields() {
     m_questionLabel =
-        makeLabel(this, QStringLiteral("FrageLabel"),
-                  {kMargin, kQuestionTop, kLabelWidth, kRowHeight}, Theme::boldBodyFont());
+        makeTextLabel(this, QStringLiteral("FrageLabel"),
+                      {kMargin, kQuestionTop, kLabelWidth, kRowHeight}, Theme::boldBodyFont());
     m_question = new TFlatEdit(this);
     m_question->setObjectName(QStringLiteral("FrageEdit"));
     m_question->setGeometry(kFieldLeft, kQuestionTop, kFieldWidth + 32, kRowHeight);
@@ -197,8 +185,8 @@ void TEditorForm::buildFields() {
         const int top = kAnswerTop + i * kRowStep;
         const int number = i + 1;
         m_answerLabels[size_t(i)] =
-            makeLabel(this, QStringLiteral("Antwort%1Label").arg(number),
-                      {kMargin, top, kLabelWidth, kRowHeight}, Theme::bodyFont());
+            makeTextLabel(this, QStringLiteral("Antwort%1Label").arg(number),
+                          {kMargin, top, kLabelWidth, kRowHeight}, Theme::bodyFont());
         auto* edit = new TFlatEdit(this);
         edit->setObjectName(QStringLiteral("Antwort%1Edit").arg(number));
         edit->setGeometry(kFieldLeft, top, kFieldWidth, kRowHeight);
@@ -226,18 +214,18 @@ void TEditorForm::buildFields() {
 }
 
 void TEditorForm::buildStatusAndChecks() {
-    m_record = makeLabel(this, QStringLiteral("DatensatzLabel"), {kMargin, kStatusTop, 170, 20},
-                         Theme::boldBodyFont(), Theme::kGold);
-    m_changed = makeLabel(this, QStringLiteral("Label1"), {kMargin + 180, kStatusTop, 200, 20},
-                          Theme::bodyFont(), Theme::kTextMuted);
-    m_size =
-        makeLabel(this, QStringLiteral("DateigroesseLabel"),
-                  {kColumnRight - 80, kStatusTop, 80, 20}, Theme::bodyFont(), Theme::kTextMuted);
+    m_record = makeTextLabel(this, QStringLiteral("DatensatzLabel"), {kMargin, kStatusTop, 170, 20},
+                             Theme::boldBodyFont(), Theme::kGold);
+    m_changed = makeTextLabel(this, QStringLiteral("Label1"), {kMargin + 180, kStatusTop, 200, 20},
+                              Theme::bodyFont(), Theme::kTextMuted);
+    m_size = makeTextLabel(this, QStringLiteral("DateigroesseLabel"),
+                           {kColumnRight - 80, kStatusTop, 80, 20}, Theme::bodyFont(),
+                           Theme::kTextMuted);
     m_size->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_checksLabel = makeLabel(this, QStringLiteral("PruefungenLabel"),
-                              {kChecksLeft, kNavigationTop, kChecksWidth, kNavigationHeight},
-                              Theme::boldBodyFont());
+    m_checksLabel = makeTextLabel(this, QStringLiteral("PruefungenLabel"),
+                                  {kChecksLeft, kNavigationTop, kChecksWidth, kNavigationHeight},
+                                  Theme::boldBodyFont());
     m_checksLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_checks = new QListWidget(this);
     m_checks->setObjectName(QStringLiteral("PruefungenListe"));
