@@ -29,11 +29,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries the programs link come from dpkg-shlibdeps; what Qt loads at run time, the sound
-# library the game loads with its first cue, and the font the windows are laid out in and Qt's
-# own texts in German (its file dialog), are named here.
+# library the game loads with its first cue, the archive library it loads with the first update
+# package, and the font the windows are laid out in and Qt's own texts in German (its file
+# dialog), are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6svg6, libqt6sql6-sqlite, libsdl2-mixer-2.0-0, libsdl2-2.0-0, fonts-dejavu-core, qt6-translations-l10n")
+    "libqt6svg6, libqt6sql6-sqlite, libsdl2-mixer-2.0-0, libsdl2-2.0-0, libzip4, fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

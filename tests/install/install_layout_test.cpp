@@ -37,6 +37,18 @@ protected:
 std::unique_ptr<QTemporaryDir> InstallLayout::s_tmp;
 ProgramRun InstallLayout::s_installed;
 
+// The sound and archive libraries (with libcrypto and libbz2 behind libzip) are loaded when
+// first needed; linked, they would be loaded and relocated at every start.
+TEST_F(InstallLayout, TheGameLinksNoLibraryItLoadsWhenNeeded) {
+    const ProgramRun readelf = runProgram(
+        QStringLiteral("readelf"), {QStringLiteral("-d"), path(QStringLiteral("bin/trivanto"))});
+    ASSERT_TRUE(readelf.ok()) << readelf.describe();
+    ASSERT_TRUE(readelf.out.contains("(NEEDED)")) << readelf.describe();
+    for (const char* library : {"libzip", "libcrypto", "libbz2", "libSDL2"}) {
+        EXPECT_FALSE(readelf.out.contains(QByteArray("[") + library)) << library;
+    }
+}
+
 TEST_F(InstallLayout, ProgramsInBinAndExactlyTheListedDataInShare) {
     EXPECT_EQ(QDir(path(QStringLiteral("bin"))).entryList(QDir::Files | QDir::NoDotAndDotDot),
               (QStringList{QStringLiteral("trivanto"), QStringLiteral("trivanto-cat"),

@@ -1,8 +1,6 @@
 #include "core/update/archive_installer.h"
 
 #include <sys/stat.h>
-#include <zip.h>
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -16,19 +14,12 @@
 #include "core/common/file_path.h"
 #include "core/update/file_name_policy.h"
 #include "core/update/update_files.h"
+#include "core/update/zip_library.h"
 
 namespace trivanto {
 namespace {
 
 const QString kStagingPrefix = QStringLiteral(".trivanto-unpack-");
-
-QString zipErrorText(int code) {
-    zip_error_t error;
-    zip_error_init_with_code(&error, code);
-    const QString text = QString::fromUtf8(zip_error_strerror(&error));
-    zip_error_fini(&error);
-    return text;
-}
 
 // One file entry that passed the checks, waiting to be unpacked and moved.
 struct PlannedFile {
@@ -48,6 +39,8 @@ struct ArchiveInstaller::Impl {
     QString folder;
     QString expectedSha256;
     UnpackLimits limits;
+    ZipLibraryLoader* loader = nullptr;
+    const ZipLibrary* lib = nullptr;  // once the archive is opened
 
     Phase phase = Phase::Open;
     std::optional<Result<UnpackReport>> result;
@@ -72,14 +65,22 @@ struct ArchiveInstaller::Impl {
 
     ~Impl() { closeAll(); }
 
+    QString zipErrorText(int code) const {
+        zip_error_t error;
+        lib->error_init_with_code(&error, code);
+        const QString text = QString::fromUtf8(lib->error_strerror(&error));
+        lib->error_fini(&error);
+        return text;
+    }
+
     void closeAll() {
         if (entry != nullptr) {
-            zip_fclose(entry);
+            lib->fclose(entry);
             entry = nullptr;
         }
         out.reset();
         if (zip != nullptr) {
-            zip_discard(zip);
+            lib->discard(zip);
             zip = nullptr;
         }
         hashFile.reset();
@@ -140,9 +141,15 @@ struct ArchiveInstaller::Impl {
             fail(QStringLiteral("the archive is missing"));
             return;
         }
+        const Result<const ZipLibrary*> library = loader->load();
+        if (!library) {
+            fail(library.error());
+            return;
+        }
+        lib = *library;
         int error = 0;
-        zip = zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY | ZIP_CHECKCONS,
-                       &error);
+        zip = lib->open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY | ZIP_CHECKCONS,
+                        &error);
         if (zip == nullptr) {
             fail(QStringLiteral("damaged archive (%1)").arg(zipErrorText(error)));
             return;
@@ -153,7 +160,7 @@ struct ArchiveInstaller::Impl {
     // Decides for every entry before anything is unpacked: a limit broken anywhere stops the
     // whole archive, an unsafe entry is only skipped.
     void scan() {
-        const zip_int64_t count = zip_get_num_entries(zip, 0);
+        const zip_int64_t count = lib->get_num_entries(zip, 0);
         if (count < 0 || count > limits.maxEntries) {
             fail(QStringLiteral("more than %1 entries").arg(limits.maxEntries));
             return;
@@ -163,11 +170,11 @@ struct ArchiveInstaller::Impl {
             const auto index = zip_uint64_t(i);
             // The stored bytes first: guessing the code page turns control characters into
             // harmless-looking symbols (0x01 into a smiley).
-            const char* raw = zip_get_name(zip, index, ZIP_FL_ENC_RAW);
-            const char* guessed = zip_get_name(zip, index, ZIP_FL_ENC_GUESS);
+            const char* raw = lib->get_name(zip, index, ZIP_FL_ENC_RAW);
+            const char* guessed = lib->get_name(zip, index, ZIP_FL_ENC_GUESS);
             zip_stat_t st;
-            zip_stat_init(&st);
-            if (raw == nullptr || guessed == nullptr || zip_stat_index(zip, index, 0, &st) != 0) {
+            lib->stat_init(&st);
+            if (raw == nullptr || guessed == nullptr || lib->stat_index(zip, index, 0, &st) != 0) {
                 fail(QStringLiteral("damaged archive (entry %1 unreadable)").arg(i));
                 return;
             }
@@ -187,7 +194,7 @@ struct ArchiveInstaller::Impl {
             }
             zip_uint8_t opsys = 0;
             zip_uint32_t attributes = 0;
-            if (zip_file_get_external_attributes(zip, index, 0, &opsys, &attributes) == 0 &&
+            if (lib->file_get_external_attributes(zip, index, 0, &opsys, &attributes) == 0 &&
                 opsys == ZIP_OPSYS_UNIX) {
                 const mode_t type = mode_t(attributes >> 16) & S_IFMT;
                 if (type == S_IFLNK) {
@@ -238,10 +245,10 @@ struct ArchiveInstaller::Impl {
     }
 
     bool openEntry(PlannedFile& file) {
-        entry = zip_fopen_index(zip, file.index, 0);
+        entry = lib->fopen_index(zip, file.index, 0);
         if (entry == nullptr) {
             fail(QStringLiteral("\"%1\" cannot be unpacked (%2)")
-                     .arg(file.storedName, QString::fromUtf8(zip_strerror(zip))));
+                     .arg(file.storedName, QString::fromUtf8(lib->strerror(zip))));
             return false;
         }
         file.stagedPath = staging->filePath(QString::number(current));
@@ -266,10 +273,10 @@ struct ArchiveInstaller::Impl {
         QByteArray buffer(qsizetype(std::min<qint64>(limits.stepBytes, 256 * 1024)), '\0');
         qint64 budget = limits.stepBytes;
         while (budget > 0) {
-            const zip_int64_t n = zip_fread(entry, buffer.data(), zip_uint64_t(buffer.size()));
+            const zip_int64_t n = lib->fread(entry, buffer.data(), zip_uint64_t(buffer.size()));
             if (n < 0) {
                 fail(QStringLiteral("\"%1\" is damaged (%2)")
-                         .arg(file.storedName, QString::fromUtf8(zip_file_strerror(entry))));
+                         .arg(file.storedName, QString::fromUtf8(lib->file_strerror(entry))));
                 return;
             }
             if (n == 0) {  // the end; libzip has checked the CRC on the way here
@@ -277,7 +284,7 @@ struct ArchiveInstaller::Impl {
                     fail(QStringLiteral("\"%1\" is shorter than stated").arg(file.storedName));
                     return;
                 }
-                zip_fclose(entry);
+                lib->fclose(entry);
                 entry = nullptr;
                 if (!out->flush()) {
                     fail(QStringLiteral("cannot write %1: %2")
@@ -304,7 +311,7 @@ struct ArchiveInstaller::Impl {
     }
 
     void commit() {
-        zip_discard(zip);
+        lib->discard(zip);
         zip = nullptr;
         for (const PlannedFile& file : planned) {
             const QString target = filePath(folder, file.target);
@@ -324,7 +331,14 @@ struct ArchiveInstaller::Impl {
 
 ArchiveInstaller::ArchiveInstaller(QString archivePath, QString targetFolder,
                                    QString expectedSha256, UnpackLimits limits)
+    : ArchiveInstaller(std::move(archivePath), std::move(targetFolder), std::move(expectedSha256),
+                       limits, ZipLibraryLoader::system()) {}
+
+ArchiveInstaller::ArchiveInstaller(QString archivePath, QString targetFolder,
+                                   QString expectedSha256, UnpackLimits limits,
+                                   ZipLibraryLoader& zip)
     : m_impl(std::make_unique<Impl>()) {
+    m_impl->loader = &zip;
     m_impl->archivePath = std::move(archivePath);
     m_impl->folder = std::move(targetFolder);
     m_impl->expectedSha256 = expectedSha256.trimmed().toLower();

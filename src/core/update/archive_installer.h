@@ -9,6 +9,8 @@
 
 namespace trivanto {
 
+class ZipLibraryLoader;
+
 // Bounds that keep a hostile archive (a "zip bomb") from filling the disk.
 struct UnpackLimits {
     qint64 maxFileSize = 64 * 1024 * 1024;    // one entry, unpacked
@@ -34,11 +36,15 @@ struct UnpackReport {
 // limits); only when the whole archive checked out are the files moved into place, so a
 // damaged archive installs nothing. Unsafe names, links and the program's own files are
 // skipped (see archiveEntryTarget). When a checksum is given, the archive is verified before
-// anything is unpacked.
+// anything is unpacked. libzip is loaded when the archive is opened; without it the archive
+// fails like a damaged one.
 class ArchiveInstaller {
 public:
     ArchiveInstaller(QString archivePath, QString targetFolder, QString expectedSha256 = {},
                      UnpackLimits limits = {});
+    // With the libzip of `zip` instead of the system's (tests).
+    ArchiveInstaller(QString archivePath, QString targetFolder, QString expectedSha256,
+                     UnpackLimits limits, ZipLibraryLoader& zip);
     ~ArchiveInstaller();  // removes the staging folder
     ArchiveInstaller(const ArchiveInstaller&) = delete;
     ArchiveInstaller& operator=(const ArchiveInstaller&) = delete;

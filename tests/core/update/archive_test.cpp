@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "core/update/unpack_job.h"
+#include "core/update/zip_library.h"
 #include "support/manual_clock.h"
 #include "support/zip_builder.h"
 
@@ -268,6 +269,40 @@ INSTANTIATE_TEST_SUITE_P(
                     return limits;
                 }()}),
     [](const testing::TestParamInfo<BadCase>& info) { return std::string(info.param.label); });
+
+// libzip is loaded when the first archive is opened. Without it, or with a library that lacks
+// its calls, an archive fails as a damaged one does: nothing installed, the reason named.
+struct LibraryCase {
+    const char* label;
+    const char* library;
+    int majorVersion;
+    const char* reason;
+};
+
+class WithoutTheArchiveLibrary : public ArchiveFixture,
+                                 public testing::WithParamInterface<LibraryCase> {};
+
+TEST_P(WithoutTheArchiveLibrary, AnArchiveInstallsNothingAndSaysWhy) {
+    test::writeFile(archive, buildZip({{"Astronomy.trv", "new astronomy"}, {"new.txt", "new"}}));
+    ZipLibraryLoader loader(QString::fromLatin1(GetParam().library), GetParam().majorVersion);
+    for (int attempt = 0; attempt < 2; ++attempt) {  // the second finds the same answer
+        ArchiveInstaller installer(archive, prog, {}, {}, loader);
+        const Result<UnpackReport> r = installer.runToEnd();
+        ASSERT_FALSE(r.ok());
+        EXPECT_TRUE(r.error().startsWith(QStringLiteral("package.zip: ")))
+            << r.error().toStdString();
+        EXPECT_TRUE(r.error().contains(QString::fromLatin1(GetParam().reason)))
+            << r.error().toStdString();
+        expectUntouched();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WithoutTheArchiveLibrary,
+    testing::Values(LibraryCase{"Missing", "trivanto-no-such-zip", 4, "cannot be loaded"},
+                    // zlib is in every Qt process, and holds none of libzip's calls.
+                    LibraryCase{"WithoutItsCalls", "z", 1, "lacks zip_open"}),
+    [](const testing::TestParamInfo<LibraryCase>& info) { return std::string(info.param.label); });
 
 TEST_F(ArchiveFixture, AMissingArchiveIsReported) {
     ArchiveInstaller installer(root + "/nothing.zip", prog);
