@@ -1,6 +1,7 @@
 #include "core/update/archive_installer.h"
 
 #include <sys/stat.h>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
