@@ -34,7 +34,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # dialog), are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6svg6, libqt6sql6-sqlite, libsdl2-mixer-2.0-0, libsdl2-2.0-0, libzip4, fonts-dejavu-core, qt6-translations-l10n")
+    "libqt6sql6-sqlite, libsdl2-mixer-2.0-0, libsdl2-2.0-0, libzip4, fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

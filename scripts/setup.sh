@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
     libqt6sql6-sqlite libqt6sql6-psql postgresql
     libzip-dev libsdl2-mixer-dev libjack-jackd2-dev libvorbis-dev libogg-dev
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -18,6 +18,7 @@
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_flat_edit.h"
 #include "ui/widgets/t_picture_button.h"
+#include "ui/widgets/text_label.h"
 #include "ui/widgets/theme.h"
 #include "ui/widgets/title_bar.h"
 
@@ -231,11 +232,7 @@ void TRASForm::renderStatus() {
     const DialUpView& view = m_manager.view();
     const QString text = view.statusLines.join(QLatin1Char('\n'));
     const QColor colour = view.statusIsError ? Theme::kWrong : Theme::kText;
-    const QString style =
-        QStringLiteral("QPlainTextEdit#lblstatus { color: %1; }").arg(colour.name());
-    if (m_status->styleSheet() != style) {
-        m_status->setStyleSheet(style);
-    }
+    setTextColour(m_status, colour);
     if (m_status->toPlainText() != text) {
         m_status->setPlainText(text);
         m_status->verticalScrollBar()->setValue(m_status->verticalScrollBar()->maximum());

@@ -188,13 +188,6 @@ void TSpielerForm::buildCategories() {
     m_categories->setUniformItemSizes(true);
     m_categories->setItemDelegate(new CategoryLineDelegate(m_categories));
     m_categories->setFont(Theme::bodyFont());
-    m_categories->setStyleSheet(
-        QStringLiteral("QListWidget { border: 1px solid %3; border-radius: 4px; }"
-                       "QListWidget:focus { border-color: %1; }"
-                       "QListWidget::indicator { width: 12px; height: 12px; border: 1px solid %1;"
-                       " border-radius: 3px; background: %2; }"
-                       "QListWidget::indicator:checked { image: url(:/trivanto/check.svg); }")
-            .arg(Theme::kGold.name(), Theme::kMidnight.name(), Theme::kPanelLight.name()));
     connect(m_categories, &QListWidget::itemClicked, this, &TSpielerForm::RubrikwahlClick);
 
     const int valueLeft = kRightLeft + kRightWidth - kValueWidth;

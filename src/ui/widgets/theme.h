@@ -39,10 +39,7 @@ struct Theme final {
     static QFont largeButtonFont();  // captions under the large picture buttons
     static QFont questionFont();     // question texts
 
-    // Style sheet for the ordinary widgets (buttons, fields, lists, scroll bars, ...).
-    static QString styleSheet();
-
-    // Font, palette and style sheet for the whole application.
+    // Style, font and palette for the whole application.
     static void apply(QApplication& app);
 };
 
