@@ -10,6 +10,7 @@
 #include "core/editor/question_editor.h"
 #include "core/questions/question_file.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/lazy_picture.h"
 #include "ui/widgets/t_flat_check_box.h"
 #include "ui/widgets/t_flat_edit.h"
 #include "ui/widgets/t_flat_radio_button.h"
@@ -53,7 +54,7 @@ TPictureButton* makeToolButton(QWidget* parent, const QString& name, artwork::To
                                QRect geometry) {
     auto* button = new TPictureButton(parent);
     button->setObjectName(name);
-    button->setPictures(artwork::toolPicture(picture), artwork::toolPicture(picture, true));
+    button->setPictures(artwork::lazyToolPicture(picture), artwork::lazyToolPicture(picture, true));
     button->setGeometry(geometry);
     button->setFont(Theme::largeButtonFont());
     return button;

@@ -81,8 +81,8 @@ void TGameBoard::buildSeats() {
     }
     // Above the seats: the frame's inside is transparent.
     m_rahmen = makeImage(this, QStringLiteral("ImageRahmen"),
-                         QRect(QPoint(seatLeft(1), kSeatTop), kSeatFrameSize),
-                         artwork::seatFramePicture());
+                         QRect(QPoint(seatLeft(1), kSeatTop), kSeatFrameSize), QPixmap());
+    setPictureWhenShown(m_rahmen, [] { return artwork::seatFramePicture(); });
 }
 
 void TGameBoard::buildPanels() {

@@ -7,6 +7,7 @@
 
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
+#include "ui/widgets/lazy_picture.h"
 #include "ui/widgets/t_elided_label.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_picture_button.h"
@@ -52,7 +53,8 @@ TElidedLabel* makeText(QWidget* parent, const QString& name, const QFont& font,
 TPictureButton* makeSideButton(QWidget* parent, const char* name, int picture, int top) {
     auto* button = new TPictureButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setPictures(artwork::buttonPicture(picture), artwork::buttonPicture(picture + 1));
+    button->setPictures(artwork::lazyButtonPicture(picture),
+                        artwork::lazyButtonPicture(picture + 1));
     button->setFont(Theme::largeButtonFont());
     button->setGeometry(8, top, 84, 58);
     return button;
@@ -62,7 +64,7 @@ TPictureButton* makePageButton(QWidget* parent, const char* name, artwork::ToolP
                                QRect geometry) {
     auto* button = new TPictureButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setPictures(artwork::toolPicture(picture), artwork::toolPicture(picture, true));
+    button->setPictures(artwork::lazyToolPicture(picture), artwork::lazyToolPicture(picture, true));
     button->setCaptionPosition(TPictureButton::CaptionPosition::Right);
     button->setFont(Theme::captionFont());
     button->setGeometry(geometry);

@@ -11,6 +11,7 @@
 #include "core/app/help_viewer.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/setup/warten_progress.h"
+#include "ui/widgets/lazy_picture.h"
 #include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_flat_button.h"
 #include "ui/widgets/t_flat_check_box.h"
@@ -61,7 +62,7 @@ TPictureButton* makeArrow(QWidget* parent, const QString& name, artwork::ToolPic
                           QPoint at) {
     auto* button = new TPictureButton(parent);
     button->setObjectName(name);
-    button->setPictures(artwork::toolPicture(picture), artwork::toolPicture(picture, true));
+    button->setPictures(artwork::lazyToolPicture(picture), artwork::lazyToolPicture(picture, true));
     button->setFixedSize(artwork::kToolPictureSize);
     button->move(at);
     // A Tab stop after the names; the mouse does not take the focus from a name field.

@@ -15,6 +15,7 @@
 #include "ui/common/warten_form.h"
 #include "ui/setup/spieler_form.h"
 #include "ui/setup/warten_progress.h"
+#include "ui/widgets/picture_on_show.h"
 #include "ui/widgets/player_picture.h"
 #include "ui/widgets/select_all_edit.h"
 #include "ui/widgets/t_flat_button.h"
@@ -52,7 +53,7 @@ void TSpielerForm::renderPlayers() {
             p.name->setText(row.name);
         }
         p.name->setEnabled(row.enabled);
-        p.image->setPixmap(seatPixmap(row.shown));
+        setPictureWhenShown(p.image, [shown = row.shown] { return seatPixmap(shown); });
         p.previous->setEnabled(row.previousEnabled);
         p.next->setEnabled(row.nextEnabled);
         p.ownPicture->setEnabled(row.pictureButtonActive);

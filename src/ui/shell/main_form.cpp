@@ -22,6 +22,7 @@
 #include "core/update/banner_picture.h"
 #include "ui/common/window_text_applier.h"
 #include "ui/widgets/fit_text.h"
+#include "ui/widgets/lazy_picture.h"
 #include "ui/widgets/main_layout.h"
 #include "ui/widgets/t_picture_button.h"
 #include "ui/widgets/theme.h"
@@ -101,7 +102,8 @@ void TMainForm::buildControls() {
         auto* button = new TPictureButton(this);
         button->setObjectName(QLatin1String(kLargeButtons[i]));
         const int picture = static_cast<int>(2 * i);
-        button->setPictures(artwork::buttonPicture(picture), artwork::buttonPicture(picture + 1));
+        button->setPictures(artwork::lazyButtonPicture(picture),
+                            artwork::lazyButtonPicture(picture + 1));
         button->setFont(Theme::largeButtonFont());
         button->setGeometry(place);
         // Tab reaches them, a click does not take the focus from the bet or guess field.

@@ -20,14 +20,14 @@ TPictureButton::TPictureButton(QWidget* parent) : QAbstractButton(parent) {
     setAttribute(Qt::WA_Hover);
 }
 
-void TPictureButton::setPictures(const QPixmap& normal, const QPixmap& hover) {
+void TPictureButton::setPictures(const LazyPicture& normal, const LazyPicture& hover) {
     m_normal = normal;
     m_hover = hover.isNull() ? normal : hover;
     updateGeometry();
     update();
 }
 
-void TPictureButton::setPicture(const QPixmap& normal) {
+void TPictureButton::setPicture(const LazyPicture& normal) {
     setPictures(normal, normal);
 }
 
@@ -38,11 +38,11 @@ void TPictureButton::setCaptionPosition(CaptionPosition position) {
 }
 
 QPixmap TPictureButton::currentPicture() const {
-    return m_hovered ? m_hover : m_normal;
+    return m_hovered ? m_hover.picture() : m_normal.picture();
 }
 
 QSize TPictureButton::sizeHint() const {
-    const QSize picture = m_normal.isNull() ? QSize(16, 16) : pictureSize();
+    const QSize picture = m_normal.isNull() ? QSize(16, 16) : m_normal.size();
     if (text().isEmpty()) {
         return picture + QSize(2, 2);
     }
@@ -56,13 +56,8 @@ QSize TPictureButton::sizeHint() const {
             std::max(picture.height(), metrics.height()) + 2};
 }
 
-QSize TPictureButton::pictureSize() const {
-    // Pictures drawn for a high-density screen have more pixels than they cover.
-    return m_normal.deviceIndependentSize().toSize();
-}
-
 QRect TPictureButton::pictureRect() const {
-    const QSize picture = pictureSize();
+    const QSize picture = m_normal.size();
     if (text().isEmpty()) {
         return QRect(QPoint((width() - picture.width()) / 2, (height() - picture.height()) / 2),
                      picture);
@@ -107,7 +102,7 @@ void TPictureButton::paintEvent(QPaintEvent* /*event*/) {
     if (!enabled) {
         painter.setOpacity(0.35);
     }
-    const QPixmap shown = active ? m_hover : m_normal;
+    const QPixmap shown = active ? m_hover.picture() : m_normal.picture();
     if (!shown.isNull()) {
         painter.drawPixmap(target, shown);
     }
@@ -140,9 +135,15 @@ void TPictureButton::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+void TPictureButton::showEvent(QShowEvent* event) {
+    QAbstractButton::showEvent(event);
+    m_normal.picture();
+}
+
 void TPictureButton::enterEvent(QEnterEvent* event) {
     QAbstractButton::enterEvent(event);
     m_hovered = true;
+    m_hover.picture();
     update();
 }
 

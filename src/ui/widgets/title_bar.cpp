@@ -3,6 +3,7 @@
 
 #include <QLabel>
 
+#include "ui/widgets/lazy_picture.h"
 #include "ui/widgets/t_picture_button.h"
 
 namespace trivanto {
@@ -11,7 +12,8 @@ TPictureButton* makeTitleBarButton(QWidget* parent, const QString& name, artwork
                                    QPoint at) {
     auto* button = new TPictureButton(parent);
     button->setObjectName(name);
-    button->setPictures(artwork::smallButtonPicture(kind), artwork::smallButtonPicture(kind, true));
+    button->setPictures(artwork::lazySmallButtonPicture(kind),
+                        artwork::lazySmallButtonPicture(kind, true));
     button->setFixedSize(artwork::kSmallButtonSize);
     button->move(at);
     button->setFocusPolicy(Qt::NoFocus);

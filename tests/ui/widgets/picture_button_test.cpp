@@ -50,6 +50,40 @@ TEST_F(PictureButtonTest, PaintsTheHoverPicture) {
     EXPECT_EQ(before, m_button.grab().toImage());
 }
 
+// Built in a window that is not shown, a button draws nothing; its picture comes with its first
+// show, the hover picture with the mouse, each once.
+TEST_F(PictureButtonTest, DrawsItsPicturesWhenFirstNeeded) {
+    int normalDrawn = 0;
+    int hoverDrawn = 0;
+    QWidget window;
+    auto* button = new TPictureButton(&window);
+    button->setPictures(LazyPicture(
+                            [&] {
+                                ++normalDrawn;
+                                return artwork::buttonPicture(0);
+                            },
+                            artwork::kButtonPictureSize),
+                        LazyPicture(
+                            [&] {
+                                ++hoverDrawn;
+                                return artwork::buttonPicture(1);
+                            },
+                            artwork::kButtonPictureSize));
+    EXPECT_EQ(button->sizeHint(), artwork::kButtonPictureSize + QSize(2, 2));
+    EXPECT_EQ(normalDrawn + hoverDrawn, 0);
+
+    window.show();
+    EXPECT_TRUE(button->isPictureDrawn());
+    EXPECT_FALSE(button->isHoverPictureDrawn());
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(button, &enter);
+    EXPECT_TRUE(button->isHoverPictureDrawn());
+    EXPECT_EQ(button->currentPicture().toImage(), artwork::buttonPicture(1).toImage());
+    button->grab();
+    EXPECT_EQ(normalDrawn, 1);
+    EXPECT_EQ(hoverDrawn, 1);
+}
+
 TEST_F(PictureButtonTest, ClickEmitsClickedOnlyWhenEnabled) {
     QSignalSpy clicked(&m_button, &QAbstractButton::clicked);
     QTest::mouseClick(&m_button, Qt::LeftButton);

@@ -56,6 +56,27 @@ TEST(PictureOnShow, AHiddenLabelWaitsForItsOwnShow) {
     EXPECT_FALSE(label->pixmap().isNull());
 }
 
+// A picture asked for again before the show replaces the one waiting: only it is drawn.
+TEST(PictureOnShow, TheLastPictureAskedForBeforeTheShowWins) {
+    QWidget window;
+    auto* label = new QLabel(&window);
+    int drawnFirst = 0;
+    setPictureWhenShown(label, [&] {
+        ++drawnFirst;
+        return filled(4);
+    });
+    setPictureWhenShown(label, [] { return filled(6); });
+    window.show();
+    EXPECT_EQ(drawnFirst, 0);
+    EXPECT_EQ(label->pixmap().size(), QSize(6, 6));
+
+    window.hide();
+    setPictureWhenShown(label, [] { return filled(9); });
+    EXPECT_EQ(label->pixmap().size(), QSize(6, 6));
+    window.show();
+    EXPECT_EQ(label->pixmap().size(), QSize(9, 9));
+}
+
 TEST(PictureOnShow, AVisibleLabelGetsItsPictureAtOnce) {
     QWidget window;
     auto* label = new QLabel(&window);
