@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 #include "ui/widgets/picture_on_show.h"
 
@@ -15,16 +16,21 @@ QPixmap filled(int side) {
     return picture;
 }
 
+// A drawing of a square of `side` that counts how often it is drawn.
+std::function<QPixmap()> counted(int& drawn, int side) {
+    return [&drawn, side] {
+        ++drawn;
+        return filled(side);
+    };
+}
+
 // A picture inside a window that is built but not shown is drawn when the window first shows,
 // once, and never before.
 TEST(PictureOnShow, IsDrawnOnceWhenTheWindowFirstShows) {
     QWidget window;
     auto* label = new QLabel(&window);
     int drawn = 0;
-    setPictureWhenShown(label, [&] {
-        ++drawn;
-        return filled(8);
-    });
+    setPictureWhenShown(label, counted(drawn, 8));
     EXPECT_EQ(drawn, 0);
     EXPECT_TRUE(label->pixmap().isNull());
 
@@ -46,10 +52,7 @@ TEST(PictureOnShow, AHiddenLabelWaitsForItsOwnShow) {
     label->hide();
     window.show();
     int drawn = 0;
-    setPictureWhenShown(label, [&] {
-        ++drawn;
-        return filled(4);
-    });
+    setPictureWhenShown(label, counted(drawn, 4));
     EXPECT_EQ(drawn, 0);
     label->show();
     EXPECT_EQ(drawn, 1);
@@ -61,10 +64,7 @@ TEST(PictureOnShow, TheLastPictureAskedForBeforeTheShowWins) {
     QWidget window;
     auto* label = new QLabel(&window);
     int drawnFirst = 0;
-    setPictureWhenShown(label, [&] {
-        ++drawnFirst;
-        return filled(4);
-    });
+    setPictureWhenShown(label, counted(drawnFirst, 4));
     setPictureWhenShown(label, [] { return filled(6); });
     window.show();
     EXPECT_EQ(drawnFirst, 0);
