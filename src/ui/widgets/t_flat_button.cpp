@@ -56,6 +56,14 @@ void TFlatButton::fitCaption() {
     if (!m_captionFont) {
         m_captionFont = font();
     }
+    m_captionToFit = true;
+    if (isVisible()) {
+        fitCaptionNow();
+    }
+}
+
+void TFlatButton::fitCaptionNow() {
+    m_captionToFit = false;
     QFont caption = *m_captionFont;
     const QString shown = shownText();
     const int room = width() - kCaptionChrome;
@@ -81,6 +89,13 @@ void TFlatButton::resizeEvent(QResizeEvent* event) {
     if (m_plain) {
         fit();
     }
+}
+
+void TFlatButton::showEvent(QShowEvent* event) {
+    if (m_captionToFit) {
+        fitCaptionNow();
+    }
+    QPushButton::showEvent(event);
 }
 
 void TFlatButton::paintEvent(QPaintEvent* event) {

@@ -22,7 +22,8 @@ public:
     QString shownText() const;
     // A caption of the language table that is wider than the button gets a smaller font (down
     // to the least readable size), measured from the font the button had before its first
-    // caption.
+    // caption. A hidden button fits its caption when it shows: each size tried loads a font of
+    // its own, and the layout's German captions are replaced before most windows ever show.
     void fitCaption();
     // The room a caption has: the width less the focus border and the padding on both sides.
     static constexpr int kCaptionChrome = 2 * (2 + 6);
@@ -30,9 +31,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fit();
+    void fitCaptionNow();
 
     bool m_plain = false;
     QString m_text;
@@ -40,6 +43,7 @@ private:
     QFont m_base;
     bool m_wrapped = false;
     std::optional<QFont> m_captionFont;
+    bool m_captionToFit = false;
 };
 
 // `text` with every "&" doubled: a button or label shows it instead of taking a shortcut mark.

@@ -101,10 +101,13 @@ protected:
         ASSERT_TRUE(startApp(environment(GetParam().language)));
     }
 
-    // The captions of every window that do not fit, one per line.
+    // The captions of every window that do not fit, one per line. Each window is measured as
+    // it shows, as captions of hidden controls are fitted when they first show.
     std::string overflowing() const {
         QStringList found;
         for (QWidget* window : QApplication::topLevelWidgets()) {
+            const bool hidden = window->isHidden();
+            window->show();
             for (QWidget* widget : window->findChildren<QWidget*>()) {
                 if (!widget->isVisibleTo(window)) {
                     continue;
@@ -113,6 +116,9 @@ protected:
                     found << window->objectName() + QLatin1Char('/') + widget->objectName() +
                                  QStringLiteral(": ") + problem;
                 }
+            }
+            if (hidden) {
+                window->hide();
             }
         }
         return found.join(QLatin1Char('\n')).toStdString();
