@@ -76,13 +76,14 @@ QPixmap windowBackground(WindowStyle style, QSize size) {
 
 QBitmap windowMask(WindowStyle style, QSize size) {
     size = effectiveSize(style, size);
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    // No antialiasing: a mask pixel is either in or out.
-    painter.fillPath(painting::windowShape(style, size), Qt::black);
+    // Drawn straight into the one-bit picture, without antialiasing: a mask pixel is either in or
+    // out, and no full-colour copy of the window is made on the way.
+    QBitmap mask(size);
+    mask.fill(Qt::color0);
+    QPainter painter(&mask);
+    painter.fillPath(painting::windowShape(style, size), Qt::color1);
     painter.end();
-    return QBitmap::fromImage(image.createAlphaMask());
+    return mask;
 }
 
 QPixmap buttonPicture(int index) {
