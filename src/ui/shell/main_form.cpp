@@ -221,6 +221,21 @@ void TMainForm::updateSoundPicture() {
 }
 
 void TMainForm::fitButtonCaptions() {
+    m_captionsToFit = true;
+    if (isVisible()) {
+        fitButtonCaptionsNow();
+    }
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    if (m_captionsToFit) {
+        fitButtonCaptionsNow();
+    }
+    TShapedForm::showEvent(event);
+}
+
+void TMainForm::fitButtonCaptionsNow() {
+    m_captionsToFit = false;
     // Long captions of a language get a smaller font rather than being cut; the row of
     // captions keeps one size, that of the longest.
     QFont font = Theme::largeButtonFont();

@@ -90,10 +90,14 @@ signals:
 protected:
     void formKeyPress(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
+    // Fits the large buttons' captions when the window is about to show: each size tried loads
+    // a font of its own, and the layout's German captions are replaced before the first show.
     void fitButtonCaptions();
+    void fitButtonCaptionsNow();
     void updateSoundPicture();
     void runOrNotFinished(const std::function<void()>& action);
     SaveOffer offerToSave();
@@ -119,6 +123,7 @@ private:
     TPictureButton* m_saveButton = nullptr;
     TPictureButton* m_exitButton = nullptr;
     bool m_closing = false;
+    bool m_captionsToFit = false;
 };
 
 }  // namespace trivanto
