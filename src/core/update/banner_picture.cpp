@@ -17,6 +17,26 @@ constexpr int kAllocationLimitMb = 32;
 
 }  // namespace
 
+QByteArray bannerPictureFormat(const QByteArray& bytes) {
+    static const std::pair<QByteArrayView, const char*> kinds[] = {
+        {"\x89PNG\r\n\x1a\n", "png"}, {"GIF87a", "gif"}, {"GIF89a", "gif"},
+        {"\xff\xd8\xff", "jpeg"},     {"BM", "bmp"},
+    };
+    for (const auto& [magic, format] : kinds) {
+        if (bytes.startsWith(magic)) {
+            return format;
+        }
+    }
+    return {};
+}
+
+void setBannerFormat(QImageReader& reader, const QByteArray& bytes) {
+    const QByteArray format = bannerPictureFormat(bytes);
+    reader.setFormat(format);
+    reader.setDecideFormatFromContent(format.isEmpty());
+    reader.setAutoDetectImageFormat(format.isEmpty());
+}
+
 QString bannerPath(const QString& progDir) {
     return filePath(progDir, QStringLiteral("banner.dat"));
 }
@@ -30,7 +50,7 @@ Status checkBannerPicture(const QByteArray& bytes) {
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
+    setBannerFormat(reader, bytes);
     // A header may lie about the size; no frame may take more memory than this.
     reader.setAllocationLimit(kAllocationLimitMb);
     if (!reader.canRead()) {

@@ -5,6 +5,8 @@
 
 #include "core/common/result.h"
 
+class QImageReader;
+
 namespace trivanto {
 
 // The banner in the lower left corner of the main window: "banner.dat" in the program folder,
@@ -16,6 +18,16 @@ inline constexpr qint64 kBannerMaxBytes = qint64(2) * 1024 * 1024;
 inline constexpr int kBannerMaxSide = 2048;
 
 QString bannerPath(const QString& progDir);  // "banner.dat"
+
+// The format of the common picture kinds, told by their first bytes ("png", "gif", "jpeg",
+// "bmp"), or empty for any other. Readers told the format skip asking every picture plug-in
+// of the system whether it knows the bytes, which loads them all (and their libraries) at the
+// start, where the banner is read.
+QByteArray bannerPictureFormat(const QByteArray& bytes);
+
+// Sets `reader` up for the banner `bytes`: their format when their first bytes tell it, else
+// the search by content through every plug-in.
+void setBannerFormat(QImageReader& reader, const QByteArray& bytes);
 
 // Whether `bytes` are a picture the banner may show: a format Qt recognises by its content,
 // a size within kBannerMaxSide, and a first frame that decodes.

@@ -187,13 +187,13 @@ void TMainForm::loadBanner() {
     probe.setData(bytes.value());
     probe.open(QIODevice::ReadOnly);
     QImageReader reader(&probe);
-    reader.setDecideFormatFromContent(true);
+    setBannerFormat(reader, bytes.value());
     if (reader.supportsAnimation() && reader.imageCount() != 1) {
         // The movie reads from its own copy, so the file can be replaced while it plays.
         auto* buffer = new QBuffer(m_banner);
         buffer->setData(bytes.value());
         buffer->open(QIODevice::ReadOnly);
-        m_bannerMovie = new QMovie(buffer, QByteArray(), m_banner);
+        m_bannerMovie = new QMovie(buffer, reader.format(), m_banner);
         buffer->setParent(m_bannerMovie);
         m_bannerMovie->setScaledSize(main_layout::kBanner.size());
         // Whatever the picture's own loop count, the banner plays until it is replaced.
@@ -202,7 +202,12 @@ void TMainForm::loadBanner() {
         m_bannerMovie->start();
         return;
     }
-    const QImage image = QImage::fromData(bytes.value());
+    QBuffer still;
+    still.setData(bytes.value());
+    still.open(QIODevice::ReadOnly);
+    QImageReader stillReader(&still);
+    setBannerFormat(stillReader, bytes.value());
+    const QImage image = stillReader.read();
     if (image.isNull()) {
         return;
     }
