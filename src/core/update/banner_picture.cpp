@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <algorithm>
 
 #include "core/common/file_path.h"
 #include "core/common/regular_file.h"
@@ -87,8 +88,10 @@ Result<QByteArray> readBannerPicture(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return Result<QByteArray>::failure(file.errorString());
     }
-    // One byte more than allowed tells a file that is too large.
-    const QByteArray bytes = file.read(kBannerMaxBytes + 1);
+    // One byte more than allowed tells a file that is too large. No more room than the file
+    // needs is asked for: the whole allowance at every start would be megabytes for nothing.
+    const qint64 room = std::clamp<qint64>(file.size(), 0, kBannerMaxBytes) + 1;
+    const QByteArray bytes = file.read(room);
     if (const Status check = checkBannerPicture(bytes); !check.ok()) {
         return check;
     }
