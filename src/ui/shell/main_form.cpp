@@ -62,6 +62,9 @@ TMainForm::TMainForm(const Services& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Trivanto 1.04"));
     setWindowStyle(artwork::WindowStyle::Main);
     setFixedSize(640, 479);
+    // The largest picture of the start, drawn meanwhile on a thread of its own: the window shows
+    // only after every other window has been made.
+    artwork::prepareWindowBackground(artwork::WindowStyle::Main, size());
     setMovable(false);
     setTakesKeysFirst(true);
     buildControls();

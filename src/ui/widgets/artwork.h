@@ -37,6 +37,10 @@ QSize designSize(WindowStyle style);
 // Background picture of a window; an empty size means the design size. Drawn for any size,
 // anew on every call.
 QPixmap windowBackground(WindowStyle style, QSize size = {});
+// Starts drawing a window's background on a thread of its own, for the window that shows first:
+// the next windowBackground() of that style, size and pixel ratio takes the drawing from there
+// (waiting for it if need be) while the rest of the start goes on meanwhile.
+void prepareWindowBackground(WindowStyle style, QSize size = {});
 // Shape of the window: set pixels are inside. Splash windows are rectangular (all set).
 QBitmap windowMask(WindowStyle style, QSize size = {});
 

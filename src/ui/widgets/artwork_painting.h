@@ -19,7 +19,9 @@ QImage transparentImage(QSize size, qreal ratio = pixelRatio());
 
 // Windows.
 QPainterPath windowShape(WindowStyle style, QSize size);
-QImage window(WindowStyle style, QSize size);
+// Reads nothing global but the default ratio. The main window's background draws no text, so
+// with the ratio given it may be drawn on another thread.
+QImage window(WindowStyle style, QSize size, qreal ratio = pixelRatio());
 
 // Line-art symbols shared by the button, tool and small pictures.
 enum class Glyph {

@@ -225,8 +225,8 @@ QPainterPath windowShape(WindowStyle style, QSize size) {
     return path;
 }
 
-QImage window(WindowStyle style, QSize size) {
-    QImage image = transparentImage(size);
+QImage window(WindowStyle style, QSize size, qreal ratio) {
+    QImage image = transparentImage(size, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

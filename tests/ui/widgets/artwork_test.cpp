@@ -246,5 +246,24 @@ TEST(Artwork, MessageBackgroundFollowsItsWidth) {
     }
 }
 
+// The main window's background is drawn ahead on a thread of its own: what the window gets is
+// the picture drawn at once, at each pixel ratio, and a prepared drawing is handed out once.
+TEST(Artwork, APreparedBackgroundIsTheOneDrawnAtOnce) {
+    for (const qreal ratio : {1.0, 2.0}) {
+        const PixelRatio scale(ratio);
+        const QImage atOnce = windowBackground(WindowStyle::Main).toImage();
+        prepareWindowBackground(WindowStyle::Main);
+        const QPixmap prepared = windowBackground(WindowStyle::Main);
+        EXPECT_DOUBLE_EQ(prepared.devicePixelRatio(), ratio);
+        EXPECT_EQ(prepared.toImage(), atOnce) << ratio;
+        // Another size is drawn for itself, not taken from the prepared one.
+        prepareWindowBackground(WindowStyle::Generic, {300, 200});
+        EXPECT_EQ(windowBackground(WindowStyle::Generic, {320, 200}).size(),
+                  QSize(320, 200) * ratio);
+        EXPECT_EQ(windowBackground(WindowStyle::Generic, {300, 200}).size(),
+                  QSize(300, 200) * ratio);
+    }
+}
+
 }  // namespace
 }  // namespace trivanto
