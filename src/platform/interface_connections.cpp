@@ -1,6 +1,14 @@
 #include "platform/interface_connections.h"
 
-#include <QNetworkInterface>
+#include <arpa/inet.h>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <net/if_arp.h>
+#include <netinet/in.h>
+#include <netpacket/packet.h>
+
+#include <QFileInfo>
+#include <QMap>
 
 #include "platform/route_table.h"
 
@@ -8,31 +16,66 @@ namespace trivanto {
 
 namespace {
 
-QString typeName(QNetworkInterface::InterfaceType type) {
-    switch (type) {
-        case QNetworkInterface::Ethernet:
-            return QStringLiteral("ethernet");
-        case QNetworkInterface::Wifi:
+constexpr int kHardware6LoWPAN = 825;  // not named by the C library's headers
+
+bool isWireless(const QString& name) {
+    const QString device = QStringLiteral("/sys/class/net/") + name;
+    return QFileInfo(device + QStringLiteral("/wireless")).isDir() ||
+           QFileInfo(device + QStringLiteral("/phy80211")).exists();
+}
+
+struct InterfaceFacts {
+    unsigned flags = 0;
+    int hardwareType = -1;
+    bool routableAddress = false;
+};
+
+}  // namespace
+
+QString interfaceTypeName(int hardwareType, bool wireless) {
+    switch (hardwareType) {
+        case ARPHRD_ETHER:
+            return wireless ? QStringLiteral("wifi") : QStringLiteral("ethernet");
+        case ARPHRD_IEEE80211:
+        case ARPHRD_IEEE80211_PRISM:
+        case ARPHRD_IEEE80211_RADIOTAP:
             return QStringLiteral("wifi");
-        case QNetworkInterface::Ppp:
+        case ARPHRD_PPP:
             return QStringLiteral("ppp");
-        case QNetworkInterface::Ieee80216:
-            return QStringLiteral("wimax");
-        case QNetworkInterface::Ieee802154:
-        case QNetworkInterface::SixLoWPAN:
+        case ARPHRD_IEEE802154:
+        case kHardware6LoWPAN:
             return QStringLiteral("lowpan");
-        case QNetworkInterface::Virtual:
+        case ARPHRD_NONE:
+        case ARPHRD_VOID:
+        case ARPHRD_TUNNEL:
+        case ARPHRD_TUNNEL6:
+        case ARPHRD_SIT:
+        case ARPHRD_IPGRE:
             return QStringLiteral("virtual");
         default:
             return QStringLiteral("network");
     }
 }
 
-bool routable(const QHostAddress& address) {
-    return !address.isLoopback() && !address.isLinkLocal() && !address.isNull();
+bool isRoutableAddress(const sockaddr* address) {
+    if (address == nullptr) {
+        return false;
+    }
+    if (address->sa_family == AF_INET) {
+        const auto* in = reinterpret_cast<const sockaddr_in*>(address);
+        const quint32 ip = ntohl(in->sin_addr.s_addr);
+        const bool loopback = (ip >> 24) == 127;
+        const bool linkLocal = (ip >> 16) == 0xA9FE;  // 169.254/16
+        return ip != 0 && !loopback && !linkLocal;
+    }
+    if (address->sa_family == AF_INET6) {
+        const auto* in6 = reinterpret_cast<const sockaddr_in6*>(address);
+        const in6_addr& ip = in6->sin6_addr;
+        return !IN6_IS_ADDR_UNSPECIFIED(&ip) && !IN6_IS_ADDR_LOOPBACK(&ip) &&
+               !IN6_IS_ADDR_LINKLOCAL(&ip);
+    }
+    return false;
 }
-
-}  // namespace
 
 QList<ActiveConnection> interfaceConnections(const QList<InterfaceInfo>& interfaces,
                                              const std::optional<QSet<QString>>& defaultRoutes) {
@@ -50,22 +93,46 @@ QList<ActiveConnection> interfaceConnections(const QList<InterfaceInfo>& interfa
     return result;
 }
 
-QList<ActiveConnection> systemInterfaceConnections() {
-    QList<InterfaceInfo> interfaces;
-    for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces()) {
-        const QNetworkInterface::InterfaceFlags flags = interface.flags();
-        InterfaceInfo info;
-        info.name = interface.name();
-        info.deviceType = typeName(interface.type());
-        info.up = flags.testFlag(QNetworkInterface::IsUp);
-        info.running = flags.testFlag(QNetworkInterface::IsRunning);
-        info.loopback = flags.testFlag(QNetworkInterface::IsLoopBack);
-        for (const QNetworkAddressEntry& entry : interface.addressEntries()) {
-            info.routableAddress = info.routableAddress || routable(entry.ip());
+QList<InterfaceInfo> systemInterfaces() {
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0) {
+        return {};
+    }
+    // One entry per interface and address family; the packet entry carries the hardware type.
+    QMap<QString, InterfaceFacts> facts;
+    QStringList order;
+    for (const ifaddrs* entry = list; entry != nullptr; entry = entry->ifa_next) {
+        const QString name = QString::fromLocal8Bit(entry->ifa_name);
+        if (!facts.contains(name)) {
+            order << name;
         }
+        InterfaceFacts& interface = facts[name];
+        interface.flags |= entry->ifa_flags;
+        if (entry->ifa_addr != nullptr && entry->ifa_addr->sa_family == AF_PACKET) {
+            interface.hardwareType =
+                reinterpret_cast<const sockaddr_ll*>(entry->ifa_addr)->sll_hatype;
+        }
+        interface.routableAddress = interface.routableAddress || isRoutableAddress(entry->ifa_addr);
+    }
+    freeifaddrs(list);
+    QList<InterfaceInfo> interfaces;
+    for (const QString& name : order) {
+        const InterfaceFacts& interface = facts[name];
+        InterfaceInfo info;
+        info.name = name;
+        info.deviceType = interfaceTypeName(
+            interface.hardwareType, interface.hardwareType == ARPHRD_ETHER && isWireless(name));
+        info.up = (interface.flags & IFF_UP) != 0;
+        info.running = (interface.flags & IFF_RUNNING) != 0;
+        info.loopback = (interface.flags & IFF_LOOPBACK) != 0;
+        info.routableAddress = interface.routableAddress;
         interfaces.append(info);
     }
-    return interfaceConnections(interfaces, readDefaultRouteInterfaces());
+    return interfaces;
+}
+
+QList<ActiveConnection> systemInterfaceConnections() {
+    return interfaceConnections(systemInterfaces(), readDefaultRouteInterfaces());
 }
 
 }  // namespace trivanto

@@ -7,6 +7,8 @@
 
 #include "core/app/connection_backend.h"
 
+struct sockaddr;
+
 namespace trivanto {
 
 // What the program needs to know of one network interface.
@@ -29,7 +31,19 @@ inline const QString kInterfaceHandlePrefix = QStringLiteral("interface:");
 QList<ActiveConnection> interfaceConnections(const QList<InterfaceInfo>& interfaces,
                                              const std::optional<QSet<QString>>& defaultRoutes);
 
-// The same for the running system (QNetworkInterface and the kernel's routing tables).
+// The name of a device type from its kernel hardware type (ARPHRD_*) and, for an Ethernet
+// type, whether it is a radio.
+QString interfaceTypeName(int hardwareType, bool wireless);
+
+// Whether an interface address reaches beyond this machine and its link: not loopback, not
+// link-local, not unspecified. Only IPv4 and IPv6 addresses can.
+bool isRoutableAddress(const sockaddr* address);
+
+// The interfaces of the running system, as getifaddrs() lists them.
+QList<InterfaceInfo> systemInterfaces();
+
+// The active connections of the running system (its interfaces and the kernel's routing
+// tables).
 QList<ActiveConnection> systemInterfaceConnections();
 
 }  // namespace trivanto

@@ -35,8 +35,8 @@ TEST(DebianPackage, DeclaresItsDependenciesShipsTheInstallLayoutAndLeavesUsersAl
     const QString depends = field(deb, "Depends");
     for (const char* package :
          {"libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6network6",
-          "libqt6dbus6", "libqt6sql6", "libqt6sql6-sqlite", "libsdl2-mixer-2.0-0",
-          "libsdl2-2.0-0", "libzip4", "fonts-dejavu-core", "qt6-translations-l10n"}) {
+          "libqt6dbus6", "libqt6sql6", "libqt6sql6-sqlite", "libsdl2-mixer-2.0-0", "libsdl2-2.0-0",
+          "libzip4", "fonts-dejavu-core", "qt6-translations-l10n"}) {
         EXPECT_TRUE(depends.contains(QLatin1String(package) + QLatin1Char(' ')) ||
                     depends.contains(QLatin1String(package) + QLatin1Char(',')) ||
                     depends.endsWith(QLatin1String(package)))
@@ -47,8 +47,9 @@ TEST(DebianPackage, DeclaresItsDependenciesShipsTheInstallLayoutAndLeavesUsersAl
         runProgram(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb}).out);
     for (const char* file :
          {"./usr/bin/trivanto\n", "./usr/bin/trivanto-cat\n", "./usr/bin/trivanto-pack\n",
-          "./usr/bin/trivanto-server\n", "./usr/share/trivanto/shipped-files.sha256\n",
-          "./usr/share/trivanto/banner.dat\n", "./usr/share/trivanto/help/INDEX.html\n",
+          "./usr/bin/trivanto-server\n", "./usr/lib/trivanto/modules/libtrivanto-net.so\n",
+          "./usr/share/trivanto/shipped-files.sha256\n", "./usr/share/trivanto/banner.dat\n",
+          "./usr/share/trivanto/help/INDEX.html\n",
           "./usr/share/applications/engineering.velmora.trivanto.desktop\n",
           "./usr/share/metainfo/engineering.velmora.trivanto.metainfo.xml\n",
           "./usr/share/icons/hicolor/48x48/apps/engineering.velmora.trivanto.png\n",

@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "core/net/http_module_loader.h"
 #include "install/installed_game.h"
+#include "support/core_application.h"
 
 namespace trivanto {
 namespace {
@@ -37,16 +39,28 @@ protected:
 std::unique_ptr<QTemporaryDir> InstallLayout::s_tmp;
 ProgramRun InstallLayout::s_installed;
 
-// The sound and archive libraries (with libcrypto and libbz2 behind libzip) are loaded when
-// first needed; linked, they would be loaded and relocated at every start.
+// The sound and archive libraries (with libcrypto and libbz2 behind libzip) and Qt Network
+// (with Kerberos and proxy discovery behind it) are loaded when first needed; linked, they
+// would be loaded and relocated at every start.
 TEST_F(InstallLayout, TheGameLinksNoLibraryItLoadsWhenNeeded) {
     const ProgramRun readelf = runProgram(
         QStringLiteral("readelf"), {QStringLiteral("-d"), path(QStringLiteral("bin/trivanto"))});
     ASSERT_TRUE(readelf.ok()) << readelf.describe();
     ASSERT_TRUE(readelf.out.contains("(NEEDED)")) << readelf.describe();
-    for (const char* library : {"libzip", "libcrypto", "libbz2", "libSDL2"}) {
+    for (const char* library :
+         {"libzip", "libcrypto", "libbz2", "libSDL2", "libQt6Network", "libgssapi", "libproxy"}) {
         EXPECT_FALSE(readelf.out.contains(QByteArray("[") + library)) << library;
     }
+}
+
+// The installed game finds its network module where it looks for it, and the module works.
+TEST_F(InstallLayout, TheNetworkModuleLoadsFromTheInstalledLibraryFolder) {
+    ensureCoreApplication();  // the module's client needs one
+    const QString bin = path(QStringLiteral("bin"));
+    EXPECT_FALSE(QFile::exists(QDir(bin).filePath(QLatin1String(kHttpModuleFileName))));
+    const Result<std::unique_ptr<HttpClient>> loaded = loadHttpModule(httpModuleFolders(bin));
+    ASSERT_TRUE(loaded.ok()) << loaded.error().toStdString();
+    EXPECT_NE(loaded.value().get(), nullptr);
 }
 
 TEST_F(InstallLayout, ProgramsInBinAndExactlyTheListedDataInShare) {

@@ -4,8 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -13,6 +11,7 @@
 #include "core/common/file_path.h"
 #include "core/net/file_fetcher.h"
 #include "core/scores/top_list.h"
+#include "net/qt_http_client.h"
 #include "server/top_list_server.h"
 #include "server/top_list_store.h"
 #include "store_backends.h"
@@ -46,7 +45,6 @@ protected:
         m_server = std::make_unique<TopListServer>(*m_store, m_clock, std::move(settings));
         const Status listening = m_server->listen(QHostAddress::LocalHost, 0);
         EXPECT_TRUE(listening.ok()) << listening.error().toStdString();
-        m_network.setProxy(QNetworkProxy::NoProxy);
         m_list.setURL(QStringLiteral("http://127.0.0.1:%1/orvalquest/top50").arg(m_server->port()));
         return listening.ok();
     }
@@ -86,7 +84,7 @@ protected:
     ManualClock m_clock{QDateTime(QDate(2024, 3, 6), QTime(12, 0), Qt::UTC)};
     std::unique_ptr<TopListStore> m_store;
     std::unique_ptr<TopListServer> m_server;
-    QNetworkAccessManager m_network;
+    QtHttpClient m_network{QtHttpClient::Proxy::None};
     QTemporaryDir m_dir;
     TTopList m_list{m_network, m_clock, filePath(m_dir.path(), TTopListFile::defaultName())};
 };

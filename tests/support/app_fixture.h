@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +15,7 @@
 #include "core/app/memory_settings_store.h"
 #include "core/common/file_path.h"
 #include "core/setup/new_game_setup.h"
+#include "net/qt_http_client.h"
 #include "support/find_control.h"
 #include "support/finish_game_start.h"
 #include "support/game_fixture.h"
@@ -43,7 +42,6 @@ protected:
         QDir(m_tmp.path()).mkpath(QStringLiteral("prog"));
         QDir(m_tmp.path()).mkpath(QStringLiteral("win"));
         QDir(m_tmp.path()).mkpath(QStringLiteral("lock"));
-        network.setProxy(QNetworkProxy::NoProxy);  // only servers the test starts itself
     }
     void TearDown() override {
         app.reset();
@@ -135,7 +133,7 @@ protected:
     RecordingPlainMessageBox plain;
     RecordingMessageDialog dialog;
     RecordingHelpViewer help;
-    QNetworkAccessManager network;
+    QtHttpClient network{QtHttpClient::Proxy::None};
     int depth = 24;
     std::unique_ptr<TrivantoApp> app;
 

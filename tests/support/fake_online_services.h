@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-
 #include "core/app/online_services.h"
 #include "core/net/connection_manager.h"
 #include "core/net/online_state.h"
 #include "core/update/banner_update.h"
+#include "net/qt_http_client.h"
 #include "support/fake_services.h"
 #include "support/recording_plain_message_box.h"
 #include "support/scripted_connection_backend.h"
@@ -23,15 +21,13 @@ class FakeOnlineServices {
 public:
     explicit FakeOnlineServices(FakeServices& fake)
         : manager(backend, online, fake.clock, fake.dialog, plain, fake.catalogue),
-          banner(network, fake.clock, online, fake.catalogue, fake.paths.progDir) {
-        network.setProxy(QNetworkProxy::NoProxy);
-    }
+          banner(network, fake.clock, online, fake.catalogue, fake.paths.progDir) {}
 
     OnlineServices services() { return {network, online, manager, banner}; }
 
     ScriptedConnectionBackend backend;
     RecordingPlainMessageBox plain;
-    QNetworkAccessManager network;
+    QtHttpClient network{QtHttpClient::Proxy::None};
     OnlineState online;
     ConnectionManager manager;
     BannerUpdater banner;

@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -220,7 +218,7 @@ protected:
     LoopbackHttpServer server;
     FakeOnlineServices online{fakes};
     OnlineServices onlineServices = online.services();
-    QNetworkAccessManager& network = online.network;
+    HttpClient& network = online.network;
     ScriptedConnectionBackend& backend = online.backend;
     ConnectionManager& connections = online.manager;
     WinnersList winners;

@@ -17,9 +17,9 @@
 #include "core/app/sound_backend.h"
 #include "core/lang/message_catalogue.h"
 
-class QNetworkAccessManager;
-
 namespace trivanto {
+
+class HttpClient;
 
 // Everything the application object needs from outside: the seams, the folders and the
 // language of one run. The pointers are not owned and must outlive the application.
@@ -37,7 +37,7 @@ struct AppEnvironment {
     HelpViewer* helpViewer = nullptr;
     FileDialogs* fileDialogs = nullptr;
     // Optional: when null the application makes its own, with the system's proxy settings.
-    QNetworkAccessManager* network = nullptr;
+    HttpClient* network = nullptr;
     // Optional: the screen's bits per pixel; when empty the primary screen is asked.
     std::function<int()> colourDepth;
 

@@ -1,6 +1,7 @@
 #include "core/app/server_config.h"
 
-#include <QHostAddress>
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <QRegularExpression>
 #include <QUrl>
 #include <algorithm>
@@ -119,8 +120,9 @@ bool isValidHostAndPort(const QString& text) {
                 return false;
             }
         }
-        QHostAddress address;
-        return address.setAddress(host) && address.protocol() == QHostAddress::IPv6Protocol;
+        in6_addr address{};
+        return !host.contains(QChar(0)) &&
+               inet_pton(AF_INET6, host.toLatin1().constData(), &address) == 1;
     }
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     if (colon >= 0) {

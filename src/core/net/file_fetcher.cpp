@@ -11,7 +11,7 @@
 
 namespace trivanto {
 
-TFileFetcher::TFileFetcher(QNetworkAccessManager& network, Clock& clock, QObject* parent)
+TFileFetcher::TFileFetcher(HttpClient& network, Clock& clock, QObject* parent)
     : QObject(parent), m_network(network), m_clock(clock) {}
 
 TFileFetcher::~TFileFetcher() {

@@ -8,11 +8,11 @@
 #include "core/app/clock.h"
 #include "core/common/result.h"
 
-class QNetworkAccessManager;
 class QSaveFile;
 
 namespace trivanto {
 
+class HttpClient;
 class HttpTransfer;
 
 // Downloads one web resource into a local file: the banner, the update catalogue and the
@@ -30,7 +30,7 @@ public:
     static constexpr int kInactivityTimeoutMs = 30000;
 
     // `network` and `clock` must outlive the fetcher.
-    TFileFetcher(QNetworkAccessManager& network, Clock& clock, QObject* parent = nullptr);
+    TFileFetcher(HttpClient& network, Clock& clock, QObject* parent = nullptr);
     // Cancels a running transfer without any signal.
     ~TFileFetcher() override;
 
@@ -109,7 +109,7 @@ private:
     void transferEnded(Status outcome);
     void completionStep();
 
-    QNetworkAccessManager& m_network;
+    HttpClient& m_network;
     Clock& m_clock;
     Properties m_props;
     // The running transfer's copy of the properties.

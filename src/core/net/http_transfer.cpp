@@ -1,56 +1,19 @@
 #include "core/net/http_transfer.h"
 
-#include <QAuthenticator>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include <QPointer>
 #include <algorithm>
 
 namespace trivanto {
 
 namespace {
 
-// Enough to keep the socket busy, small enough that a slow reader holds little in memory.
-constexpr qint64 kReadBuffer = 4 * HttpTransfer::kBlockSize;
-constexpr int kMaxRedirects = 5;
-
-QNetworkRequest buildRequest(const HttpRequestOptions& options) {
-    QNetworkRequest request(options.url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
-    request.setAttribute(
-        QNetworkRequest::CacheLoadControlAttribute,
-        options.useCache ? QNetworkRequest::PreferCache : QNetworkRequest::AlwaysNetwork);
-    if (!options.useCache) {
-        request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-        request.setRawHeader("Cache-Control", "no-cache");
-        request.setRawHeader("Pragma", "no-cache");
-    }
-    // The body is counted against its Content-Length: it must arrive as sent, not unpacked.
-    request.setRawHeader("Accept-Encoding", "identity");
-    if (!options.agent.isEmpty()) {
-        request.setHeader(QNetworkRequest::UserAgentHeader, options.agent);
-    }
-    if (!options.acceptTypes.isEmpty()) {
-        request.setRawHeader("Accept", options.acceptTypes.toLatin1());
-    }
-    if (!options.referer.isEmpty()) {
-        request.setRawHeader("Referer", options.referer.toLatin1());
-    }
-    if (options.post) {
-        request.setHeader(QNetworkRequest::ContentTypeHeader,
-                          QByteArrayLiteral("application/x-www-form-urlencoded"));
-    }
-    return request;
-}
-
 // The announced body length: -1 when there is none, -2 when it is not a number.
-qint64 announcedLength(const QNetworkReply& reply) {
-    if (!reply.hasRawHeader("Content-Length")) {
+qint64 announcedLength(const HttpExchange& reply) {
+    const std::optional<QByteArray> header = reply.header("Content-Length");
+    if (!header.has_value()) {
         return -1;
     }
-    const QByteArray text = reply.rawHeader("Content-Length").trimmed();
+    const QByteArray text = header->trimmed();
     bool ok = false;
     const qint64 length = text.toLongLong(&ok);
     const bool digitsOnly = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](char c) {
@@ -61,7 +24,7 @@ qint64 announcedLength(const QNetworkReply& reply) {
 
 }  // namespace
 
-HttpTransfer::HttpTransfer(QNetworkAccessManager& network, Clock& clock, HttpRequestOptions options,
+HttpTransfer::HttpTransfer(HttpClient& network, Clock& clock, HttpRequestOptions options,
                            Handlers handlers, QObject* parent)
     : QObject(parent),
       m_network(network),
@@ -97,24 +60,23 @@ void HttpTransfer::start() {
             this, [this, refused] { finish(refused); }, Qt::QueuedConnection);
         return;
     }
-    const QNetworkRequest request = buildRequest(m_options);
-    m_reply = m_options.post ? m_network.post(request, m_options.postBody) : m_network.get(request);
-    m_reply->setReadBufferSize(kReadBuffer);
-    connect(m_reply, &QNetworkReply::readyRead, this, &HttpTransfer::onReadyRead);
-    connect(m_reply, &QNetworkReply::finished, this, &HttpTransfer::onFinished);
-    connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpTransfer::touch);
-    connect(m_reply, &QNetworkReply::uploadProgress, this, &HttpTransfer::touch);
-    connect(&m_network, &QNetworkAccessManager::authenticationRequired, this,
-            [this](QNetworkReply* reply, QAuthenticator* authenticator) {
-                // Credentials are offered once; a second question means they were refused.
-                if (reply != m_reply || m_credentialsGiven || m_options.userName.isEmpty()) {
-                    return;
-                }
-                m_credentialsGiven = true;
-                authenticator->setUser(m_options.userName);
-                authenticator->setPassword(m_options.password);
-            });
+    m_reply = m_network.start(m_options, *this);
+    if (!m_reply) {
+        const Status unavailable = Status::failure(m_network.unavailableReason());
+        QMetaObject::invokeMethod(
+            this, [this, unavailable] { finish(unavailable); }, Qt::QueuedConnection);
+        return;
+    }
     touch();
+}
+
+std::optional<HttpCredentials> HttpTransfer::credentialsFor(const QString& /*realm*/) {
+    // Credentials are offered once; a second question means they were refused.
+    if (!m_running || m_credentialsGiven || m_options.userName.isEmpty()) {
+        return std::nullopt;
+    }
+    m_credentialsGiven = true;
+    return HttpCredentials{m_options.userName, m_options.password};
 }
 
 void HttpTransfer::abort() {
@@ -133,16 +95,14 @@ void HttpTransfer::touch() {
 }
 
 Status HttpTransfer::acceptHead() {
-    const QVariant code = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!code.isValid()) {
+    const std::optional<int> code = m_reply->statusCode();
+    if (!code.has_value()) {
         return Status::failure(m_reply->errorString());
     }
-    const int status = code.toInt();
+    const int status = *code;
     if (status < 200 || status > 299) {
         return Status::failure(
-            QStringLiteral("the server answered %1 %2")
-                .arg(status)
-                .arg(m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
+            QStringLiteral("the server answered %1 %2").arg(status).arg(m_reply->reasonPhrase()));
     }
     m_announced = announcedLength(*m_reply);
     if (m_announced == -2) {
@@ -158,7 +118,7 @@ Status HttpTransfer::acceptHead() {
     return m_handlers.headers ? m_handlers.headers(m_announced) : Status::success();
 }
 
-void HttpTransfer::onReadyRead() {
+void HttpTransfer::bodyReadable() {
     if (!m_running) {
         return;
     }
@@ -190,25 +150,24 @@ void HttpTransfer::onReadyRead() {
     }
 }
 
-void HttpTransfer::onFinished() {
+void HttpTransfer::replyFinished() {
     if (!m_running) {
         return;
     }
     const QPointer<HttpTransfer> self(this);
-    const QVariant code = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!m_headAccepted && code.isValid()) {
+    if (!m_headAccepted && m_reply->statusCode().has_value()) {
         if (const Status head = acceptHead(); !head.ok()) {
             finish(head);
             return;
         }
     }
     if (m_reply->bytesAvailable() > 0) {
-        onReadyRead();
+        bodyReadable();
         if (!self || !m_running) {
             return;
         }
     }
-    if (m_reply->error() != QNetworkReply::NoError) {
+    if (m_reply->failed()) {
         finish(Status::failure(m_reply->errorString()));
     } else if (!m_headAccepted) {
         finish(Status::failure(QStringLiteral("the server sent no reply")));
@@ -234,16 +193,8 @@ void HttpTransfer::finish(const Status& outcome) {
 }
 
 void HttpTransfer::dropReply() {
-    if (!m_reply) {
-        return;
-    }
-    QNetworkReply* reply = m_reply;
-    m_reply = nullptr;
-    disconnect(reply, nullptr, this, nullptr);
-    disconnect(&m_network, &QNetworkAccessManager::authenticationRequired, this, nullptr);
-    // Deleting a running reply stops its request. abort() would do the same, but it races
-    // with the error a reply with an HTTP error status is about to report.
-    reply->deleteLater();
+    // Destroying the exchange stops its request; it may be the caller of this.
+    m_reply.reset();
 }
 
 }  // namespace trivanto

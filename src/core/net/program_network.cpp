@@ -1,25 +1,15 @@
 #include "core/net/program_network.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkProxyFactory>
+#include <QCoreApplication>
+
+#include "core/net/http_module_loader.h"
+#include "core/net/lazy_http_client.h"
 
 namespace trivanto {
 
-namespace {
-
-class SystemProxyFactory final : public QNetworkProxyFactory {
-public:
-    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override {
-        return systemProxyForQuery(query);
-    }
-};
-
-}  // namespace
-
-std::unique_ptr<QNetworkAccessManager> makeProgramNetwork() {
-    auto network = std::make_unique<QNetworkAccessManager>();
-    network->setProxyFactory(new SystemProxyFactory);  // the manager owns it
-    return network;
+std::unique_ptr<HttpClient> makeProgramNetwork() {
+    return std::make_unique<LazyHttpClient>(
+        [] { return loadHttpModule(httpModuleFolders(QCoreApplication::applicationDirPath())); });
 }
 
 }  // namespace trivanto

@@ -2,14 +2,13 @@
 
 #include <memory>
 
-class QNetworkAccessManager;
+#include "core/net/http_client.h"
 
 namespace trivanto {
 
-// The program's one network access manager: every request goes through the proxy the system
-// is set up with (the environment's http_proxy, https_proxy and no_proxy on Linux), asked per
-// request, so a change of the settings needs no restart. Only this manager is affected; tests
-// make their own without a proxy.
-std::unique_ptr<QNetworkAccessManager> makeProgramNetwork();
+// The program's one HTTP client. It loads the network module at the first exchange (the
+// module's client asks the system's proxy settings per request: the environment's http_proxy,
+// https_proxy and no_proxy on Linux); tests make their own client without a proxy.
+std::unique_ptr<HttpClient> makeProgramNetwork();
 
 }  // namespace trivanto

@@ -2,8 +2,7 @@
 
 namespace trivanto {
 
-TTopList::TTopList(QNetworkAccessManager& network, Clock& clock, const QString& fileName,
-                   QObject* parent)
+TTopList::TTopList(HttpClient& network, Clock& clock, const QString& fileName, QObject* parent)
     : QObject(parent), m_connector(network, clock), m_file(fileName) {}
 
 bool TTopList::GetEntry(int Index, TTopListEntry& Entry) const {

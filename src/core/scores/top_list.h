@@ -18,8 +18,7 @@ class TTopList final : public QObject {
     Q_OBJECT
 public:
     // `fileName`: the local copy, usually filePath(progDir, TTopListFile::defaultName()).
-    TTopList(QNetworkAccessManager& network, Clock& clock, const QString& fileName,
-             QObject* parent = nullptr);
+    TTopList(HttpClient& network, Clock& clock, const QString& fileName, QObject* parent = nullptr);
 
     // The connector's fields; the component keeps no copy of its own.
     const QString& URL() const { return m_connector.URL(); }

@@ -8,7 +8,7 @@
 
 namespace trivanto {
 
-TTopListConnector::TTopListConnector(QNetworkAccessManager& network, Clock& clock, QObject* parent)
+TTopListConnector::TTopListConnector(HttpClient& network, Clock& clock, QObject* parent)
     : QObject(parent), m_network(network), m_clock(clock) {}
 
 TTopListConnector::~TTopListConnector() {

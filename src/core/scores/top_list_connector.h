@@ -9,9 +9,9 @@
 #include "core/app/clock.h"
 #include "core/scores/top_list_protocol.h"
 
-class QNetworkAccessManager;
-
 namespace trivanto {
+
+class HttpClient;
 
 // The client of the top-list server: sends one result with TLADDUSER to "<URL>/toplist.pl"
 // and fetches the list "<URL>/toplist.dat". Every exchange runs on the event loop and ends
@@ -29,7 +29,7 @@ public:
     using ListDone = std::function<void(TTopListResult result, const TTopListEntryList& list)>;
 
     // `network` and `clock` must outlive the connector.
-    TTopListConnector(QNetworkAccessManager& network, Clock& clock, QObject* parent = nullptr);
+    TTopListConnector(HttpClient& network, Clock& clock, QObject* parent = nullptr);
     ~TTopListConnector() override;
 
     // Sent as User-Agent ("TopListConnector"); an empty agent refuses every exchange.
@@ -58,7 +58,7 @@ public:
 private:
     void fetch(const QString& path, const QByteArray& query, qint64 maxBytes, TextDone done);
 
-    QNetworkAccessManager& m_network;
+    HttpClient& m_network;
     Clock& m_clock;
     QString m_agent = QStringLiteral("TopListConnector");
     QString m_url;

@@ -13,7 +13,7 @@
 
 namespace trivanto {
 
-BannerUpdater::BannerUpdater(QNetworkAccessManager& network, Clock& clock, OnlineState& online,
+BannerUpdater::BannerUpdater(HttpClient& network, Clock& clock, OnlineState& online,
                              const MessageCatalogue& texts, QString progDir, QObject* parent)
     : QObject(parent),
       m_clock(clock),

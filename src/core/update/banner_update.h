@@ -4,10 +4,9 @@
 #include <QString>
 #include <memory>
 
-class QNetworkAccessManager;
-
 namespace trivanto {
 
+class HttpClient;
 class Clock;
 class MessageCatalogue;
 class OnlineState;
@@ -35,7 +34,7 @@ public:
     enum class Phase { Idle, PauseBefore, Fetching, PauseAfter };
 
     // `texts` gives UpdateBasePath and UpdateFileExtension once the language is applied.
-    BannerUpdater(QNetworkAccessManager& network, Clock& clock, OnlineState& online,
+    BannerUpdater(HttpClient& network, Clock& clock, OnlineState& online,
                   const MessageCatalogue& texts, QString progDir, QObject* parent = nullptr);
     ~BannerUpdater() override;
 

@@ -4,7 +4,7 @@
 
 namespace trivanto {
 
-TFileFetcherPort::TFileFetcherPort(QNetworkAccessManager& network, Clock& clock)
+TFileFetcherPort::TFileFetcherPort(HttpClient& network, Clock& clock)
     : m_network(network), m_clock(clock) {}
 
 TFileFetcherPort::~TFileFetcherPort() = default;

@@ -5,10 +5,9 @@
 #include "core/app/clock.h"
 #include "core/update/file_fetch_port.h"
 
-class QNetworkAccessManager;
-
 namespace trivanto {
 
+class HttpClient;
 class TFileFetcher;
 
 // The update's fetch port on the program's download component: a TFileFetcher set up as the
@@ -19,7 +18,7 @@ class TFileFetcher;
 class TFileFetcherPort final : public FileFetchPort {
 public:
     // `network` and `clock` must outlive the port.
-    TFileFetcherPort(QNetworkAccessManager& network, Clock& clock);
+    TFileFetcherPort(HttpClient& network, Clock& clock);
     ~TFileFetcherPort() override;
 
     void fetch(const QUrl& url, const QString& targetPath, qint64 maxSize, Progress progress,
@@ -29,7 +28,7 @@ public:
 private:
     void retire();
 
-    QNetworkAccessManager& m_network;
+    HttpClient& m_network;
     Clock& m_clock;
     QObject m_owner;  // parent of every fetcher, so none outlives the port
     TFileFetcher* m_fetcher = nullptr;

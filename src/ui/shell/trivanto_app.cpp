@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
 #include <QShortcut>
 #include <QTimer>
 #include <cstdio>
@@ -229,7 +228,7 @@ void TrivantoApp::createServices() {
 }
 
 void TrivantoApp::createOnlineServices() {
-    QNetworkAccessManager* network = m_env.network;
+    HttpClient* network = m_env.network;
     if (network == nullptr) {
         m_ownNetwork = makeProgramNetwork();
         network = m_ownNetwork.get();

@@ -49,7 +49,7 @@ class TWartenForm;
 // The application: runs the start-up (single instance, colour depth, splash, every window
 // created once in a fixed order, language, connection check, write test), then the message
 // loop until the main window closes. It owns every shared service (the catalogue, the sound
-// cues, the game engine, the new-game setup, the saved games, the network access manager,
+// cues, the game engine, the new-game setup, the saved games, the HTTP client,
 // IsOnline, the connection manager and its watch, the banner, and the seams from the
 // AppEnvironment) and every window, and hands each window what it needs: Services to all,
 // OnlineServices to those that talk to a server. Tests build the whole program in-process
@@ -154,7 +154,7 @@ private:
     std::unique_ptr<QuestionEditor> m_questionEditor;  // the category the editor holds
     // The network and the connection: IsOnline is false from the main window's creation on,
     // the banner's 30-second timer runs from the start, the poll from TRASForm's creation.
-    std::unique_ptr<QNetworkAccessManager> m_ownNetwork;  // when the environment brings none
+    std::unique_ptr<HttpClient> m_ownNetwork;  // when the environment brings none
     std::unique_ptr<OnlineState> m_online;
     std::unique_ptr<ConnectionManager> m_connections;
     std::unique_ptr<BannerUpdater> m_banner;

@@ -7,13 +7,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 
+#include "net/qt_http_client.h"
 #include "support/core_application.h"
 #include "support/event_relay.h"
 #include "support/loopback_http_server.h"
@@ -44,7 +43,6 @@ LoopbackReply stalledReply(qint64 sent) {
 class FileFetcherTest : public ::testing::Test, private WithCoreApplication {
 protected:
     FileFetcherTest() {
-        m_network.setProxy(QNetworkProxy::NoProxy);
         m_fetcher.setBinaryData(true);
         m_fetcher.setWaitThread(true);
         m_fetcher.setFileName(target());
@@ -72,7 +70,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    QNetworkAccessManager m_network;
+    QtHttpClient m_network{QtHttpClient::Proxy::None};
     ManualClock m_clock;
     LoopbackHttpServer m_server;
     TFileFetcher m_fetcher{m_network, m_clock};

@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include "core/common/file_path.h"
+#include "net/qt_http_client.h"
 #include "support/core_application.h"
 #include "support/event_relay.h"
 #include "support/loopback_http_server.h"
@@ -33,7 +32,6 @@ LoopbackReply replyWith(QByteArray body, int status = 200) {
 class TopListClientTest : public ::testing::Test, private WithCoreApplication {
 protected:
     TopListClientTest() {
-        m_network.setProxy(QNetworkProxy::NoProxy);
         m_list.setAgent(QStringLiteral("TopListConnector"));
         m_list.setURL(m_server.url(QStringLiteral("/orvalquest/top50")));
     }
@@ -45,7 +43,7 @@ protected:
     TTopListResult download() { return downloadAndWait(m_list); }
 
     QTemporaryDir m_dir;
-    QNetworkAccessManager m_network;
+    QtHttpClient m_network{QtHttpClient::Proxy::None};
     ManualClock m_clock;
     LoopbackHttpServer m_server;
     TTopList m_list{m_network, m_clock, filePath(m_dir.path(), TTopListFile::defaultName())};

@@ -7,8 +7,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -16,6 +14,7 @@
 #include "core/lang/message_catalogue.h"
 #include "core/net/online_state.h"
 #include "core/update/banner_picture.h"
+#include "net/qt_http_client.h"
 #include "support/core_application.h"
 #include "support/loopback_http_server.h"
 #include "support/manual_clock.h"
@@ -45,7 +44,6 @@ class BannerUpdateTest : public ::testing::Test, private WithCoreApplication {
 protected:
     explicit BannerUpdateTest(Language language = Language::Englisch)
         : m_texts(QStringLiteral("127.0.0.1:%1").arg(m_server.port())) {
-        m_network.setProxy(QNetworkProxy::NoProxy);
         m_texts.apply(language);
         QFile old(bannerPath(prog()));
         old.open(QIODevice::WriteOnly);
@@ -76,7 +74,7 @@ protected:
     QTemporaryDir m_dir;
     LoopbackHttpServer m_server;
     MessageCatalogue m_texts;
-    QNetworkAccessManager m_network;
+    QtHttpClient m_network{QtHttpClient::Proxy::None};
     ManualClock m_clock;
     OnlineState m_online;
     BannerUpdater m_banner{m_network, m_clock, m_online, m_texts, m_dir.path()};

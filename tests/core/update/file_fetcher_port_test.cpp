@@ -5,12 +5,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include "core/net/http_transfer.h"
+#include "net/qt_http_client.h"
 #include "support/core_application.h"
 #include "support/event_relay.h"
 #include "support/loopback_http_server.h"
@@ -23,8 +22,6 @@ constexpr int kBoundMs = 10000;  // a real socket on loopback; generous, never r
 
 class FileFetcherPortTest : public ::testing::Test, private WithCoreApplication {
 protected:
-    FileFetcherPortTest() { m_network.setProxy(QNetworkProxy::NoProxy); }
-
     QString target() const { return m_dir.filePath(QStringLiteral("update.ini.download")); }
     QUrl url() const { return QUrl(m_server.url(QStringLiteral("/Orvalquest/update.ini"))); }
 
@@ -45,7 +42,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    QNetworkAccessManager m_network;
+    QtHttpClient m_network{QtHttpClient::Proxy::None};
     ManualClock m_clock;
     LoopbackHttpServer m_server;
     TFileFetcherPort m_port{m_network, m_clock};
