@@ -1,11 +1,9 @@
 #include "ui/widgets/trivanto_style.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QFrame>
-#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
