@@ -21,8 +21,8 @@ if awk -v l="$load" 'BEGIN { exit !(l > 1.0) }'; then
     echo "warning: the machine is busy; the figures will scatter" >&2
 fi
 
-counters() {  # the benchmark's name and the counters that matter, one line per case
-    sed -n 's/^BM_\([^ ]*\) .*\(bare_ms=.*\|ratio=.*\|longest_step_ms=.*\)$/\1 \2/p'
+counters() {  # the benchmark's name and all its counters (times, peaks, ratios), one line per case
+    sed -n -E 's/^BM_([^ ]+)[^=]* ([a-z_A-Z]+=.*)$/\1 \2/p'
 }
 
 echo "== start-up, offscreen"
