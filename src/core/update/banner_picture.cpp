@@ -42,7 +42,7 @@ QString bannerPath(const QString& progDir) {
     return filePath(progDir, QStringLiteral("banner.dat"));
 }
 
-Status checkBannerPicture(const QByteArray& bytes) {
+Status checkBannerPicture(const QByteArray& bytes, QImage* firstFrame) {
     if (bytes.size() > kBannerMaxBytes) {
         return Status::failure(
             QStringLiteral("the picture is larger than %1 bytes").arg(kBannerMaxBytes));
@@ -76,10 +76,13 @@ Status checkBannerPicture(const QByteArray& bytes) {
                                    .arg(first.height())
                                    .arg(kBannerMaxSide));
     }
+    if (firstFrame != nullptr) {
+        *firstFrame = first;
+    }
     return Status::success();
 }
 
-Result<QByteArray> readBannerPicture(const QString& path) {
+Result<QByteArray> readBannerPicture(const QString& path, QImage* firstFrame) {
     // A FIFO of that name would hold the start until someone writes to it.
     if (const QString problem = nonRegularFileProblem(path); !problem.isEmpty()) {
         return Result<QByteArray>::failure(problem);
@@ -92,7 +95,7 @@ Result<QByteArray> readBannerPicture(const QString& path) {
     // needs is asked for: the whole allowance at every start would be megabytes for nothing.
     const qint64 room = std::clamp<qint64>(file.size(), 0, kBannerMaxBytes) + 1;
     const QByteArray bytes = file.read(room);
-    if (const Status check = checkBannerPicture(bytes); !check.ok()) {
+    if (const Status check = checkBannerPicture(bytes, firstFrame); !check.ok()) {
         return check;
     }
     return bytes;

@@ -5,6 +5,7 @@
 
 #include "core/common/result.h"
 
+class QImage;
 class QImageReader;
 
 namespace trivanto {
@@ -30,10 +31,11 @@ QByteArray bannerPictureFormat(const QByteArray& bytes);
 void setBannerFormat(QImageReader& reader, const QByteArray& bytes);
 
 // Whether `bytes` are a picture the banner may show: a format Qt recognises by its content,
-// a size within kBannerMaxSide, and a first frame that decodes.
-Status checkBannerPicture(const QByteArray& bytes);
+// a size within kBannerMaxSide, and a first frame that decodes (handed to `firstFrame` when
+// given, so a still banner is decoded once).
+Status checkBannerPicture(const QByteArray& bytes, QImage* firstFrame = nullptr);
 
 // Reads a banner file of at most kBannerMaxBytes and checks it is a picture.
-Result<QByteArray> readBannerPicture(const QString& path);
+Result<QByteArray> readBannerPicture(const QString& path, QImage* firstFrame = nullptr);
 
 }  // namespace trivanto

@@ -182,7 +182,9 @@ void TMainForm::loadBanner() {
     }
     m_banner->clear();
     // A missing or unusable banner leaves the area empty; it is never an error.
-    const Result<QByteArray> bytes = readBannerPicture(bannerPath(m_services.paths.progDir));
+    QImage first;
+    const Result<QByteArray> bytes =
+        readBannerPicture(bannerPath(m_services.paths.progDir), &first);
     if (!bytes.ok()) {
         return;
     }
@@ -205,18 +207,10 @@ void TMainForm::loadBanner() {
         m_bannerMovie->start();
         return;
     }
-    QBuffer still;
-    still.setData(bytes.value());
-    still.open(QIODevice::ReadOnly);
-    QImageReader stillReader(&still);
-    setBannerFormat(stillReader, bytes.value());
-    const QImage image = stillReader.read();
-    if (image.isNull()) {
-        return;
-    }
-    // Scaled to the screen's pixels: a large banner stays sharp at any zoom.
+    // A still picture: the frame the check decoded, scaled to the screen's pixels, so a large
+    // banner stays sharp at any zoom.
     const qreal ratio = m_banner->devicePixelRatioF();
-    QImage scaled = image.scaled(main_layout::kBanner.size() * ratio, Qt::IgnoreAspectRatio,
+    QImage scaled = first.scaled(main_layout::kBanner.size() * ratio, Qt::IgnoreAspectRatio,
                                  Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(ratio);
     m_banner->setPixmap(QPixmap::fromImage(scaled));
