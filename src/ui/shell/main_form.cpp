@@ -64,7 +64,7 @@ TMainForm::TMainForm(const Services& services, QWidget* parent)
     setFixedSize(640, 479);
     // The largest picture of the start, drawn meanwhile on a thread of its own: the window shows
     // only after every other window has been made.
-    artwork::prepareWindowBackground(artwork::WindowStyle::Main, size());
+    drawBackgroundAhead();
     setMovable(false);
     setTakesKeysFirst(true);
     buildControls();

@@ -6,8 +6,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <functional>
-#include <future>
-#include <vector>
 
 #include "ui/widgets/artwork_painting.h"
 
@@ -34,18 +32,6 @@ QPixmap cachedPixmap(const QString& key, const std::function<QImage()>& paint) {
 
 QSize effectiveSize(WindowStyle style, QSize size) {
     return size.isEmpty() ? designSize(style) : size;
-}
-
-// Backgrounds being drawn ahead, asked for and handed out on the user-interface thread only.
-struct PreparedBackground {
-    WindowStyle style;
-    QSize size;
-    qreal ratio;
-    std::shared_future<QImage> image;
-};
-std::vector<PreparedBackground>& preparedBackgrounds() {
-    static std::vector<PreparedBackground> prepared;
-    return prepared;
 }
 
 }  // namespace
@@ -85,31 +71,14 @@ QSize designSize(WindowStyle style) {
 // the cache: they are the largest pictures, and each window needs its own only once.
 QPixmap windowBackground(WindowStyle style, QSize size) {
     size = effectiveSize(style, size);
-    const qreal ratio = pixelRatio();
-    auto& prepared = preparedBackgrounds();
-    const auto found = std::find_if(prepared.begin(), prepared.end(), [&](const auto& p) {
-        return p.style == style && p.size == size && p.ratio == ratio;
-    });
-    if (found != prepared.end()) {
-        const QImage image = found->image.get();
-        prepared.erase(found);
-        return QPixmap::fromImage(image);
-    }
-    return QPixmap::fromImage(painting::window(style, size, ratio));
+    return QPixmap::fromImage(painting::window(style, size, pixelRatio()));
 }
 
-void prepareWindowBackground(WindowStyle style, QSize size) {
+BackgroundAhead drawWindowBackgroundAhead(WindowStyle style, QSize size) {
     size = effectiveSize(style, size);
     const qreal ratio = pixelRatio();
-    auto& prepared = preparedBackgrounds();
-    if (std::any_of(prepared.begin(), prepared.end(), [&](const auto& p) {
-            return p.style == style && p.size == size && p.ratio == ratio;
-        })) {
-        return;
-    }
-    prepared.push_back({style, size, ratio, std::async(std::launch::async, [=] {
-                                                return painting::window(style, size, ratio);
-                                            }).share()});
+    return {size, ratio,
+            std::async(std::launch::async, [=] { return painting::window(style, size, ratio); })};
 }
 
 QBitmap windowMask(WindowStyle style, QSize size) {

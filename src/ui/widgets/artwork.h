@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+#include <future>
 
 // Every picture of the game, drawn in code from the theme's palette at the screen's device
 // pixel ratio (pixelRatio()): sizes below are in the windows' own (logical) pixels, and a
@@ -37,10 +38,16 @@ QSize designSize(WindowStyle style);
 // Background picture of a window; an empty size means the design size. Drawn for any size,
 // anew on every call.
 QPixmap windowBackground(WindowStyle style, QSize size = {});
-// Starts drawing a window's background on a thread of its own, for the window that shows first:
-// the next windowBackground() of that style, size and pixel ratio takes the drawing from there
-// (waiting for it if need be) while the rest of the start goes on meanwhile.
-void prepareWindowBackground(WindowStyle style, QSize size = {});
+// A window background being drawn on a thread of its own, for the window that shows first;
+// `image.get()` waits for it. It is drawn at the pixel ratio of the moment and belongs to the
+// caller, which must keep it until it is drawn (the future waits when it is dropped). Only the
+// main window's background is drawn this way: it draws no text.
+struct BackgroundAhead {
+    QSize size;
+    qreal ratio = 0;
+    std::future<QImage> image;
+};
+BackgroundAhead drawWindowBackgroundAhead(WindowStyle style, QSize size = {});
 // Shape of the window: set pixels are inside. Splash windows are rectangular (all set).
 QBitmap windowMask(WindowStyle style, QSize size = {});
 

@@ -28,6 +28,12 @@ void TShapedForm::setWindowStyle(artwork::WindowStyle style) {
     shapeChanged();
 }
 
+void TShapedForm::drawBackgroundAhead() {
+    if (m_style) {
+        m_backgroundAhead = artwork::drawWindowBackgroundAhead(*m_style, size());
+    }
+}
+
 void TShapedForm::setBackgroundPicture(const QPixmap& picture) {
     m_style.reset();
     m_background = picture;
@@ -58,7 +64,14 @@ void TShapedForm::updateShape() {
     m_shapeDue = false;
     m_shapedFor = size();
     if (m_style) {
-        m_background = artwork::windowBackground(*m_style, size());
+        artwork::BackgroundAhead ahead = std::move(m_backgroundAhead);
+        m_backgroundAhead = {};
+        if (ahead.image.valid() && ahead.size == size() && ahead.ratio == artwork::pixelRatio()) {
+            m_background = QPixmap::fromImage(ahead.image.get());
+        } else {
+            // Drawn for another size or ratio: dropped once done, and drawn anew.
+            m_background = artwork::windowBackground(*m_style, size());
+        }
         setMask(artwork::windowMask(*m_style, size()));
     } else if (!m_background.isNull() && m_background.hasAlphaChannel()) {
         // A mask counts in the window's own pixels, a sharp picture has more.

@@ -26,6 +26,9 @@ public:
     // Background and mask drawn for the current size. They are drawn when the window is
     // about to show (a window that is never shown costs nothing) and again after a resize.
     void setWindowStyle(artwork::WindowStyle style);
+    // Starts drawing the background for the current style and size on a thread of its own, for
+    // the window that shows first: it is ready when the window shows after the others are made.
+    void drawBackgroundAhead();
     // A fixed picture; transparent pixels are outside the window.
     void setBackgroundPicture(const QPixmap& picture);
     QPixmap backgroundPicture() const;
@@ -68,7 +71,8 @@ private:
 
     std::optional<artwork::WindowStyle> m_style;
     QPixmap m_background;
-    QSize m_shapedFor;  // the size background and mask were last drawn for
+    artwork::BackgroundAhead m_backgroundAhead;  // kept until drawn, taken at the first show
+    QSize m_shapedFor;                           // the size background and mask were last drawn for
     bool m_shapeDue = false;
     bool m_movable = false;
     bool m_takesKeys = false;

@@ -246,22 +246,17 @@ TEST(Artwork, MessageBackgroundFollowsItsWidth) {
     }
 }
 
-// The main window's background is drawn ahead on a thread of its own: what the window gets is
-// the picture drawn at once, at each pixel ratio, and a prepared drawing is handed out once.
-TEST(Artwork, APreparedBackgroundIsTheOneDrawnAtOnce) {
+// The main window's background is drawn ahead on a thread of its own: the drawing is the one
+// drawn at once, at each pixel ratio.
+TEST(Artwork, ABackgroundDrawnAheadIsTheOneDrawnAtOnce) {
     for (const qreal ratio : {1.0, 2.0}) {
         const PixelRatio scale(ratio);
-        const QImage atOnce = windowBackground(WindowStyle::Main).toImage();
-        prepareWindowBackground(WindowStyle::Main);
-        const QPixmap prepared = windowBackground(WindowStyle::Main);
-        EXPECT_DOUBLE_EQ(prepared.devicePixelRatio(), ratio);
-        EXPECT_EQ(prepared.toImage(), atOnce) << ratio;
-        // Another size is drawn for itself, not taken from the prepared one.
-        prepareWindowBackground(WindowStyle::Generic, {300, 200});
-        EXPECT_EQ(windowBackground(WindowStyle::Generic, {320, 200}).size(),
-                  QSize(320, 200) * ratio);
-        EXPECT_EQ(windowBackground(WindowStyle::Generic, {300, 200}).size(),
-                  QSize(300, 200) * ratio);
+        BackgroundAhead ahead = drawWindowBackgroundAhead(WindowStyle::Main);
+        EXPECT_EQ(ahead.size, QSize(640, 479));
+        EXPECT_DOUBLE_EQ(ahead.ratio, ratio);
+        const QImage drawn = ahead.image.get();
+        EXPECT_EQ(drawn, windowBackground(WindowStyle::Main).toImage()) << ratio;
+        EXPECT_DOUBLE_EQ(drawn.devicePixelRatio(), ratio);
     }
 }
 

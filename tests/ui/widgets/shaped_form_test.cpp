@@ -61,6 +61,33 @@ TEST(ShapedForm, MaskFollowsTheSize) {
     EXPECT_EQ(form.backgroundPicture().width(), 328);
 }
 
+// A background drawn ahead is the one the window shows; resized before it shows, the window
+// draws its new size instead. A window closed before its drawing is done waits for it: the
+// drawing never outlives the window, nor the application.
+TEST(ShapedForm, BackgroundDrawnAheadIsShownAndNeverOutlivesTheWindow) {
+    {
+        TShapedForm form;
+        form.setWindowStyle(WindowStyle::Main);
+        form.drawBackgroundAhead();
+        form.show();
+        EXPECT_EQ(form.backgroundPicture().toImage(),
+                  artwork::windowBackground(WindowStyle::Main).toImage());
+    }
+    {
+        TShapedForm form;
+        form.setWindowStyle(WindowStyle::Generic);
+        form.drawBackgroundAhead();
+        form.resize(300, 200);
+        form.show();
+        EXPECT_EQ(form.backgroundPicture().deviceIndependentSize().toSize(), QSize(300, 200));
+    }
+    for (int i = 0; i < 3; ++i) {
+        TShapedForm form;
+        form.setWindowStyle(WindowStyle::Main);
+        form.drawBackgroundAhead();
+    }
+}
+
 class KeyForm : public TShapedForm {
 public:
     QList<int> keys;
