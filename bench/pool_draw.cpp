@@ -13,6 +13,7 @@
 #include "core/app/clock.h"
 #include "core/app/random_source.h"
 #include "core/common/file_write_job.h"
+#include "core/common/save_file.h"
 #include "core/game/game_question_list.h"
 #include "core/lang/message_catalogue.h"
 #include "core/questions/question_file.h"
@@ -257,7 +258,7 @@ void BM_WritePoolFile(benchmark::State& state) {
     const QByteArray bytes = text.finish();
     const QString path = cats.dir.filePath(QStringLiteral("copy.tmp"));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(writePoolFileBytes(path, bytes).ok());
+        benchmark::DoNotOptimize(saveWholeFile(path, bytes).ok());
     }
     state.counters["bytes"] = static_cast<double>(bytes.size());
 }

@@ -1,10 +1,6 @@
 #include "core/setup/pool_file.h"
 
-#include <QCoreApplication>
 #include <algorithm>
-#include <optional>
-
-#include "core/common/save_file.h"
 
 namespace trivanto {
 
@@ -51,11 +47,6 @@ QByteArray PoolFileText::finish() {
     m_bytes = QByteArray();
     m_count = 0;
     return bytes;
-}
-
-Status writePoolFileBytes(const QString& path, const QByteArray& bytes) {
-    // Checks the last push too: a full disk is reported, never a cut copy.
-    return saveWholeFile(path, bytes);
 }
 
 }  // namespace trivanto

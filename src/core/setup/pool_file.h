@@ -2,10 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <functional>
-#include <memory>
 
-#include "core/common/result.h"
 #include "core/questions/question_file.h"
 
 namespace trivanto {
@@ -30,8 +27,5 @@ private:
     QByteArray m_bytes;
     int m_count = 0;
 };
-
-// Writes `bytes` to `path` through QSaveFile; the failure names the file and the reason.
-Status writePoolFileBytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace trivanto
