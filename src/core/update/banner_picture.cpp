@@ -16,6 +16,14 @@ namespace {
 // Four bytes per pixel of the largest banner, with room to spare.
 constexpr int kAllocationLimitMb = 32;
 
+// The format when the first bytes tell it, else the search by content through every plug-in.
+void setBannerFormat(QImageReader& reader, const QByteArray& bytes) {
+    const QByteArray format = bannerPictureFormat(bytes);
+    reader.setFormat(format);
+    reader.setDecideFormatFromContent(format.isEmpty());
+    reader.setAutoDetectImageFormat(format.isEmpty());
+}
+
 }  // namespace
 
 QByteArray bannerPictureFormat(const QByteArray& bytes) {
@@ -31,18 +39,11 @@ QByteArray bannerPictureFormat(const QByteArray& bytes) {
     return {};
 }
 
-void setBannerFormat(QImageReader& reader, const QByteArray& bytes) {
-    const QByteArray format = bannerPictureFormat(bytes);
-    reader.setFormat(format);
-    reader.setDecideFormatFromContent(format.isEmpty());
-    reader.setAutoDetectImageFormat(format.isEmpty());
-}
-
 QString bannerPath(const QString& progDir) {
     return filePath(progDir, QStringLiteral("banner.dat"));
 }
 
-Status checkBannerPicture(const QByteArray& bytes, QImage* firstFrame) {
+Status checkBannerPicture(const QByteArray& bytes, BannerPicture* picture) {
     if (bytes.size() > kBannerMaxBytes) {
         return Status::failure(
             QStringLiteral("the picture is larger than %1 bytes").arg(kBannerMaxBytes));
@@ -65,6 +66,8 @@ Status checkBannerPicture(const QByteArray& bytes, QImage* firstFrame) {
                                    .arg(size.height())
                                    .arg(kBannerMaxSide));
     }
+    // Asked before the first frame is read: a reader tells it from the start of the bytes.
+    const bool animated = reader.supportsAnimation() && reader.imageCount() != 1;
     const QImage first = reader.read();
     if (first.isNull()) {
         return Status::failure(
@@ -76,13 +79,13 @@ Status checkBannerPicture(const QByteArray& bytes, QImage* firstFrame) {
                                    .arg(first.height())
                                    .arg(kBannerMaxSide));
     }
-    if (firstFrame != nullptr) {
-        *firstFrame = first;
+    if (picture != nullptr) {
+        *picture = {reader.format(), animated, first};
     }
     return Status::success();
 }
 
-Result<QByteArray> readBannerPicture(const QString& path, QImage* firstFrame) {
+Result<QByteArray> readBannerPicture(const QString& path, BannerPicture* picture) {
     // A FIFO of that name would hold the start until someone writes to it.
     if (const QString problem = nonRegularFileProblem(path); !problem.isEmpty()) {
         return Result<QByteArray>::failure(problem);
@@ -95,7 +98,7 @@ Result<QByteArray> readBannerPicture(const QString& path, QImage* firstFrame) {
     // needs is asked for: the whole allowance at every start would be megabytes for nothing.
     const qint64 room = std::clamp<qint64>(file.size(), 0, kBannerMaxBytes) + 1;
     const QByteArray bytes = file.read(room);
-    if (const Status check = checkBannerPicture(bytes, firstFrame); !check.ok()) {
+    if (const Status check = checkBannerPicture(bytes, picture); !check.ok()) {
         return check;
     }
     return bytes;

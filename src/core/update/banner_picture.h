@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include "core/common/result.h"
-
-class QImage;
-class QImageReader;
 
 namespace trivanto {
 
@@ -26,16 +24,20 @@ QString bannerPath(const QString& progDir);  // "banner.dat"
 // start, where the banner is read.
 QByteArray bannerPictureFormat(const QByteArray& bytes);
 
-// Sets `reader` up for the banner `bytes`: their format when their first bytes tell it, else
-// the search by content through every plug-in.
-void setBannerFormat(QImageReader& reader, const QByteArray& bytes);
+// What the check learnt of a banner picture, so the main window shows it without reading it
+// again: a still picture from its first frame, an animation from the bytes in `format`.
+struct BannerPicture {
+    QByteArray format;  // as the reader found it; empty when it could not tell
+    bool animated = false;
+    QImage firstFrame;
+};
 
 // Whether `bytes` are a picture the banner may show: a format Qt recognises by its content,
-// a size within kBannerMaxSide, and a first frame that decodes (handed to `firstFrame` when
-// given, so a still banner is decoded once).
-Status checkBannerPicture(const QByteArray& bytes, QImage* firstFrame = nullptr);
+// a size within kBannerMaxSide, and a first frame that decodes. What it learnt goes to
+// `picture` when given.
+Status checkBannerPicture(const QByteArray& bytes, BannerPicture* picture = nullptr);
 
 // Reads a banner file of at most kBannerMaxBytes and checks it is a picture.
-Result<QByteArray> readBannerPicture(const QString& path, QImage* firstFrame = nullptr);
+Result<QByteArray> readBannerPicture(const QString& path, BannerPicture* picture = nullptr);
 
 }  // namespace trivanto

@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMovie>
@@ -182,23 +181,18 @@ void TMainForm::loadBanner() {
     }
     m_banner->clear();
     // A missing or unusable banner leaves the area empty; it is never an error.
-    QImage first;
+    BannerPicture picture;
     const Result<QByteArray> bytes =
-        readBannerPicture(bannerPath(m_services.paths.progDir), &first);
+        readBannerPicture(bannerPath(m_services.paths.progDir), &picture);
     if (!bytes.ok()) {
         return;
     }
-    QBuffer probe;
-    probe.setData(bytes.value());
-    probe.open(QIODevice::ReadOnly);
-    QImageReader reader(&probe);
-    setBannerFormat(reader, bytes.value());
-    if (reader.supportsAnimation() && reader.imageCount() != 1) {
+    if (picture.animated) {
         // The movie reads from its own copy, so the file can be replaced while it plays.
         auto* buffer = new QBuffer(m_banner);
         buffer->setData(bytes.value());
         buffer->open(QIODevice::ReadOnly);
-        m_bannerMovie = new QMovie(buffer, reader.format(), m_banner);
+        m_bannerMovie = new QMovie(buffer, picture.format, m_banner);
         buffer->setParent(m_bannerMovie);
         m_bannerMovie->setScaledSize(main_layout::kBanner.size());
         // Whatever the picture's own loop count, the banner plays until it is replaced.
@@ -210,8 +204,8 @@ void TMainForm::loadBanner() {
     // A still picture: the frame the check decoded, scaled to the screen's pixels, so a large
     // banner stays sharp at any zoom.
     const qreal ratio = m_banner->devicePixelRatioF();
-    QImage scaled = first.scaled(main_layout::kBanner.size() * ratio, Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
+    QImage scaled = picture.firstFrame.scaled(main_layout::kBanner.size() * ratio,
+                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(ratio);
     m_banner->setPixmap(QPixmap::fromImage(scaled));
 }

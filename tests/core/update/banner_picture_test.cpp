@@ -37,10 +37,15 @@ class BannerPictureFormats : public ::testing::TestWithParam<FormatCase> {};
 TEST_P(BannerPictureFormats, AreToldByTheirFirstBytesAndStillChecked) {
     const FormatCase& c = GetParam();
     EXPECT_EQ(bannerPictureFormat(c.bytes), c.format);
-    QImage first;
-    EXPECT_EQ(checkBannerPicture(c.bytes, &first).ok(), c.picture);
-    // A picture hands out the frame it decoded; the main window shows it without decoding again.
-    EXPECT_EQ(first.isNull(), !c.picture);
+    BannerPicture picture;
+    EXPECT_EQ(checkBannerPicture(c.bytes, &picture).ok(), c.picture);
+    // A picture hands out what the check learnt; the main window shows it without reading the
+    // bytes again.
+    EXPECT_EQ(picture.firstFrame.isNull(), !c.picture);
+    EXPECT_FALSE(picture.animated);
+    if (c.picture && !c.format.isEmpty()) {
+        EXPECT_EQ(picture.format, c.format);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
