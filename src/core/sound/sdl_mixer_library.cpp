@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include "core/common/library_symbols.h"
+
 namespace trivanto {
 
 namespace {
@@ -14,16 +16,6 @@ QString dlError() {
     return text != nullptr ? QString::fromLocal8Bit(text) : QStringLiteral("unknown reason");
 }
 
-template <typename Function>
-bool resolve(void* handle, const char* name, Function& into, QString& missing) {
-    // dlsym on the mixer's handle also searches the libraries it depends on: SDL's calls too.
-    into = reinterpret_cast<Function>(dlsym(handle, name));
-    if (into == nullptr && missing.isEmpty()) {
-        missing = QString::fromLatin1(name);
-    }
-    return into != nullptr;
-}
-
 Result<const SdlMixerLibrary*> load() {
     void* handle = dlopen(kMixerLibrary, RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
@@ -31,27 +23,28 @@ Result<const SdlMixerLibrary*> load() {
                                                        dlError());
     }
     static SdlMixerLibrary library;
-    QString missing;
-    resolve(handle, "SDL_InitSubSystem", library.InitSubSystem, missing);
-    resolve(handle, "SDL_QuitSubSystem", library.QuitSubSystem, missing);
-    resolve(handle, "SDL_GetError", library.GetError, missing);
-    resolve(handle, "SDL_SetHint", library.SetHint, missing);
-    resolve(handle, "SDL_SetHintWithPriority", library.SetHintWithPriority, missing);
-    resolve(handle, "SDL_ResetHint", library.ResetHint, missing);
-    resolve(handle, "SDL_RWFromFile", library.RWFromFile, missing);
-    resolve(handle, "SDL_GetCurrentAudioDriver", library.GetCurrentAudioDriver, missing);
-    resolve(handle, "Mix_OpenAudio", library.OpenAudio, missing);
-    resolve(handle, "Mix_CloseAudio", library.CloseAudio, missing);
-    resolve(handle, "Mix_Quit", library.Quit, missing);
-    resolve(handle, "Mix_LoadMUSType_RW", library.LoadMUSType_RW, missing);
-    resolve(handle, "Mix_FreeMusic", library.FreeMusic, missing);
-    resolve(handle, "Mix_PlayMusic", library.PlayMusic, missing);
-    resolve(handle, "Mix_HaltMusic", library.HaltMusic, missing);
-    resolve(handle, "Mix_PlayingMusic", library.PlayingMusic, missing);
-    if (!missing.isEmpty()) {
+    // dlsym on the mixer's handle also searches the libraries it depends on: SDL's calls too.
+    LibrarySymbols symbols([handle](const char* name) { return dlsym(handle, name); });
+    symbols.resolve("SDL_InitSubSystem", library.InitSubSystem);
+    symbols.resolve("SDL_QuitSubSystem", library.QuitSubSystem);
+    symbols.resolve("SDL_GetError", library.GetError);
+    symbols.resolve("SDL_SetHint", library.SetHint);
+    symbols.resolve("SDL_SetHintWithPriority", library.SetHintWithPriority);
+    symbols.resolve("SDL_ResetHint", library.ResetHint);
+    symbols.resolve("SDL_RWFromFile", library.RWFromFile);
+    symbols.resolve("SDL_GetCurrentAudioDriver", library.GetCurrentAudioDriver);
+    symbols.resolve("Mix_OpenAudio", library.OpenAudio);
+    symbols.resolve("Mix_CloseAudio", library.CloseAudio);
+    symbols.resolve("Mix_Quit", library.Quit);
+    symbols.resolve("Mix_LoadMUSType_RW", library.LoadMUSType_RW);
+    symbols.resolve("Mix_FreeMusic", library.FreeMusic);
+    symbols.resolve("Mix_PlayMusic", library.PlayMusic);
+    symbols.resolve("Mix_HaltMusic", library.HaltMusic);
+    symbols.resolve("Mix_PlayingMusic", library.PlayingMusic);
+    if (!symbols.missing().isEmpty()) {
         // Kept loaded: the library is in the process now, whatever it lacks.
         return Result<const SdlMixerLibrary*>::failure(
-            QStringLiteral("sound library without %1").arg(missing));
+            QStringLiteral("sound library without %1").arg(symbols.missing()));
     }
     return &library;
 }
